@@ -1,0 +1,100 @@
+// The zone program's pictures and sounds: every sheet loaded from its bitmap into an off-screen
+// surface, every wave file into its sound slot, and the wait after the display was lost.
+#include <string>
+
+#include "engine/core/Sounds.h"
+#include "engine/core/ZoneForm.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr int kFacingRight = 40;
+constexpr int kFacingAltRight = 43;
+constexpr int kKuboDropY = 6;
+
+struct SoundFile {
+  int slot;
+  const char* file;  // relative to the zone program's folder
+};
+
+// In the order they are loaded.
+constexpr SoundFile kEffects[] = {
+    {kSoundRing, "Ring.Wav"},   {kSoundJump, "Jump.Wav"},   {kSoundSpring, "Spring.Wav"},
+    {kSoundLamp, "Lamp.Wav"},   {kSoundTv, "tv.Wav"},       {kSoundHurt, "hurt.Wav"},
+    {kSoundFly, "fly.Wav"},     {kSoundFall, "fall.Wav"},   {kSoundSpin, "spin.Wav"},
+    {kSoundRoll, "roll.Wav"},   {kSoundRel, "rel.Wav"},     {kSoundEget, "eget.Wav"},
+    {kSoundFget, "fget.Wav"},   {kSoundBget, "bget.Wav"},   {kSoundEuse, "euse.Wav"},
+    {kSoundFuse, "fuse.Wav"},   {kSoundBuse, "buse.Wav"},   {kSoundBlip, "Blip.Wav"},
+    {kSoundJingle, "Jingle.Wav"},
+};
+
+}  // namespace
+
+void ZoneForm::InitSurfaces() {
+  const ZoneFiles& f = zone_.files;
+  auto load = [this](platform::Surface& s, const std::string& file, int w, int h) {
+    s = platform::LoadBitmap(folder_ / file, w, h);
+    s.SetColorKey(0);
+  };
+
+  WorkSurface = platform::Surface(320, 240);
+  load(BackSheet, f.backSheet, 128, f.backSheetHeight);
+  load(BlockSheet, f.blockSheet, 128, f.blockSheetHeight);
+  load(ForeSheet, f.foreSheet, 128, f.foreSheetHeight);
+  if (Character == 0) {
+    load(PlayerSheet, "Data/Player.bmp", 80, 1335);
+    load(CurveSheet, "Data/Zloop.bmp", 88, 1408);
+    Facing = kFacingRight;
+  } else {
+    load(PlayerSheet, "Data/Player2.bmp", 86, 1184);
+    load(CurveSheet, "Data/Kloop2.bmp", 88, 1408);
+    FacingAlt = kFacingAltRight;
+    SpriteDropY = kKuboDropY;
+  }
+  load(CommonSheet, "Data/Spriteg2.bmp", 136, 320);
+  load(ZoneSpriteSheet, f.zoneSprites, 128, 526);
+  load(BarSheet, "Data/Zbar.bmp", 94, 192);
+  load(CardBackSheet, "Data/Tback.bmp", 320, 24);
+  load(LetterSheet, "Data/Otext.bmp", 21, 520);
+  load(ShieldSheet, "Data/Shields.bmp", 72, 2784);
+  load(SignSheet, "Data/LevE.bmp", 48, 288);
+  load(CapsuleSheet, "Data/EPod.bmp", 64, 256);
+}
+
+void ZoneForm::LoadSounds() {
+  for (const SoundFile& s : kEffects) os_.audio.Load(s.slot, folder_ / s.file);
+  os_.audio.Load(kSoundMusic, folder_ / zone_.files.music);
+  os_.audio.Load(kSoundActEnd, folder_ / "Data/LEnd.Wav");
+}
+
+bool ZoneForm::ExModeActive() { return os_.display.ExclusiveHeld(); }
+
+void ZoneForm::RestoreAfterLostDisplay() {
+  DisplayLost = 0;
+  while (!ExModeActive()) {
+    ProcessWindowEvents();
+    DisplayLost = -1;
+  }
+  ProcessWindowEvents();
+  if (DisplayLost == -1) {
+    DisplayLost = 0;
+    InitSurfaces();
+  }
+}
+
+void ZoneForm::RestartSound(int slot) {
+  os_.audio.Stop(slot);
+  os_.audio.SetCurrentPosition(slot, 0);
+  os_.audio.Play(slot, false);
+}
+
+void ZoneForm::LoopSound(int slot) {
+  os_.audio.Stop(slot);
+  os_.audio.SetCurrentPosition(slot, 0);
+  os_.audio.Play(slot, true);
+}
+
+void ZoneForm::StopSound(int slot) { os_.audio.Stop(slot); }
+
+}  // namespace orvane

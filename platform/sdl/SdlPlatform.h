@@ -1,0 +1,25 @@
+// The real backend: one SDL window (full screen on the desktop, the picture letterboxed at the
+// largest integer scale, Alt+Enter toggles a window), SDL keyboard and game controller, sound through
+// SDL, the real clock, random seeded from the clock, programs started with fork and exec.
+#pragma once
+
+#include <memory>
+
+#include "platform/Platform.h"
+
+namespace platform {
+
+class SdlPlatform {
+ public:
+  SdlPlatform();
+  ~SdlPlatform();
+  SdlPlatform(const SdlPlatform&) = delete;
+  SdlPlatform& operator=(const SdlPlatform&) = delete;
+  Platform& Get();
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace platform

@@ -1,0 +1,17 @@
+// The one error report of every program: a fatal fault names what failed (file, call) in one line.
+// It is thrown as FatalError and caught by main, which prints it, shows it where a window exists and
+// exits with status 1; tests catch it like any exception.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace platform {
+
+struct FatalError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] inline void Fail(const std::string& message) { throw FatalError(message); }
+
+}  // namespace platform
