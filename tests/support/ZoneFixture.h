@@ -20,6 +20,7 @@ class ZoneFixture {
   ZoneForm& form() { return *form_; }
   ZoneForm* operator->() { return form_.get(); }
   platform::HeadlessPlatform& os() { return os_; }
+  const platform::HeadlessPlatform& os() const { return os_; }
   const std::filesystem::path& folder() const { return folder_; }
 
   // The act: blocks by row and column, items by index.
