@@ -8,47 +8,15 @@
 #include "engine/core/ConfigFile.h"
 #include "engine/core/Sounds.h"
 #include "tests/support/MiniInstall.h"
+#include "tests/support/StartedZone.h"
 #include "tests/support/ZoneFixture.h"
 
 namespace orvane {
 namespace {
 
 using platform::RecordedEvent;
+using test::Started;
 using test::ZoneFixture;
-
-// A zone program started on a minimal installation, with the configuration bytes given.
-class Started {
- public:
-  explicit Started(const ZoneTables& zone = PlumvaleTables(), std::vector<uint8_t> config = {})
-      : z(zone) {
-    z.SaveAct();
-    test::WriteMinimalInstallation(z.folder(), zone);
-    ConfigFile cfg(z.folder() / "Orvane.cfg");
-    for (size_t i = 0; i < config.size(); ++i) cfg.WriteByte(static_cast<long>(i), config[i]);
-    z->FormLoad();
-  }
-  bool Ended(int frames) {
-    try {
-      z.Frames(frames);
-    } catch (const ProgramEnded&) {
-      return true;
-    }
-    return false;
-  }
-  std::vector<std::string> Starts() const {
-    std::vector<std::string> s;
-    for (const auto& e : z.os().Events())
-      if (e.kind == RecordedEvent::Kind::Start) s.push_back(e.text);
-    return s;
-  }
-  std::vector<std::string> CdCommands() const {
-    std::vector<std::string> s;
-    for (const auto& e : z.os().Events())
-      if (e.kind == RecordedEvent::Kind::Cd) s.push_back(e.text);
-    return s;
-  }
-  ZoneFixture z;
-};
 
 std::vector<int16_t> Letters(const Table<int16_t, 0, 12>& t) {
   std::vector<int16_t> v;
