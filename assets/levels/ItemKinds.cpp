@@ -1,0 +1,87 @@
+#include "assets/levels/ItemKinds.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace levels {
+
+namespace {
+
+// The hop rule the hopping enemies share: fall faster by 0.1 a frame, and
+// be thrown up at 8 once below 48. Run long enough to see every phase.
+double LowestHop(double offset) {
+  double speed = 0;
+  double lowest = offset;
+  for (int frame = 0; frame < 20000; ++frame) {
+    speed += 0.1;
+    offset += speed;
+    if (offset > 48) speed = -8;
+    lowest = std::max(lowest, offset);
+  }
+  return lowest;
+}
+
+constexpr int kHopSprite = 32;
+
+std::array<ItemKindInfo, 27> MakeKinds() {
+  const int hopBottom = HopLowestOffset() + kHopSprite;
+  return {{
+      {1, "ring", 0, 0, 16, 16, Footing::Floats, true, true, false},
+      {3, "box_rings", 0, 0, 28, 32, Footing::Stands, true, true, false},
+      {4, "box_jump_shield", 0, 0, 28, 32, Footing::Stands, true, true, false},
+      {5, "box_dash_shield", 0, 0, 28, 32, Footing::Stands, true, true, false},
+      {6, "box_bounce_shield", 0, 0, 28, 32, Footing::Stands, true, true, false},
+      {7, "box_blank", 0, 0, 28, 32, Footing::Stands, true, true, false},
+      {8, "box_invincible", 0, 0, 28, 32, Footing::Stands, true, true, false},
+      {9, "box_blank9", 0, 0, 28, 32, Footing::Stands, true, true, false},
+      {10, "box_blank10", 0, 0, 28, 32, Footing::Stands, true, true, false},
+      {11, "box_blank11", 0, 0, 28, 32, Footing::Stands, true, true, false},
+      {13, "spikes", 0, 0, 32, 32, Footing::Stands, true, true, false},
+      {15, "side_spikes", 0, 0, 32, 32, Footing::Stands, true, true, false},
+      {17, "spring_up", 0, 0, 32, 32, Footing::Stands, true, true, false},
+      {18, "spring_right", 0, 0, 32, 32, Footing::Stands, true, true, false},
+      {19, "spring_left", 0, 0, 32, 32, Footing::Stands, true, true, false},
+      {20, "spring_down", 0, 0, 32, 32, Footing::Hangs, true, true, false},
+      {21, "spring_upright", 0, 0, 32, 32, Footing::Stands, true, false, false},
+      {22, "spring_upleft", 0, 0, 32, 32, Footing::Stands, true, false, false},
+      // the pole is drawn from ItemY to ItemY + 50, its head 14 above
+      {24, "lamppost", 0, -14, 16, 64, Footing::Stands, true, true, false},
+      {25, "platform", 0, 0, 112, 32, Footing::Floats, true, true, false},
+      {26, "picture_tall", 0, 0, 43, 135, Footing::Stands, true, true, false},
+      {27, "picture_ash", 0, 0, 32, 41, Footing::Stands, false, true, false},
+      {28, "picture_small", 0, 0, 32, 50, Footing::Stands, true, true, false},
+      // the sprite, 64 wide, sweeps 0 to 129 pixels right of ItemX
+      {29, "patrol", -1, 0, 195, 22, Footing::Stands, true, true, true},
+      // hoppers are placed so that the lowest point of their hop meets the ground
+      {30, "hopper_a", 0, 0, 20, hopBottom, Footing::Stands, true, false, false},
+      {31, "hopper_b", 0, 0, 20, hopBottom, Footing::Stands, true, false, false},
+      {0, "", 0, 0, 0, 0, Footing::Floats, false, false, false},
+  }};
+}
+
+const std::array<ItemKindInfo, 27>& Kinds() {
+  static const auto kinds = MakeKinds();
+  return kinds;
+}
+
+}  // namespace
+
+int HopLowestOffset() {
+  static const int lowest = static_cast<int>(std::ceil(std::max(LowestHop(0), LowestHop(-128))));
+  return lowest;
+}
+
+std::optional<ItemKindInfo> KindByName(std::string_view name) {
+  for (const auto& k : Kinds())
+    if (k.kind != 0 && k.name == name) return k;
+  return std::nullopt;
+}
+
+std::optional<ItemKindInfo> KindInfo(uint8_t kind) {
+  for (const auto& k : Kinds())
+    if (k.kind != 0 && k.kind == kind) return k;
+  return std::nullopt;
+}
+
+}  // namespace levels

@@ -1,0 +1,37 @@
+// levelcheck: judges a compiled act (its .map and .itm bytes) against the
+// rules the engine and the art rely on: block values inside the zone's set,
+// loops and quarter pipes in the one layout the loop riding knows, sand over
+// open cells with a floor beneath, items inside the world, clear of the
+// ground and standing on it where they should, and the act's start, end sign
+// and capsule on solid ground.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "assets/levels/Shapes.h"
+
+namespace levelcheck {
+
+struct Fault {
+  std::string where;  // "cell (row 5, column 19)", "record 12 (ring at 400, 800)", "file"
+  std::string what;
+};
+
+struct ActStats {
+  int items = 0, rings = 0, boxes = 0, boxKinds = 0, lampPosts = 0, springs = 0, enemies = 0, hazards = 0,
+      platforms = 0, loops = 0, pipes = 0, sandCells = 0;
+};
+
+struct Report {
+  std::vector<Fault> faults;
+  ActStats stats;
+};
+
+// `act` (0..2) adds the checks of the act's start, end sign and capsule.
+Report CheckAct(levels::Zone zone, std::optional<int> act, const std::vector<uint8_t>& map,
+                const std::vector<uint8_t>& items);
+
+}  // namespace levelcheck
