@@ -83,7 +83,7 @@ std::optional<BaseOffset> SplitBaseOffset(std::string_view s) {
 }
 
 enum class YKind { Pixel, Ground, Ceiling };
-struct YSpec {
+struct YRef {
   YKind kind = YKind::Pixel;
   int value = 0;  // pixel y, or the start row for ground and ceiling
   int offset = 0;
@@ -98,28 +98,28 @@ std::optional<int> ParseX(std::string_view s) {
   return ToInt(s);
 }
 
-std::optional<YSpec> ParseY(std::string_view s) {
-  YSpec spec;
+std::optional<YRef> ParseY(std::string_view s) {
+  YRef ref;
   if (s.empty()) return std::nullopt;
   if (s.front() == '@') {
     const auto parts = SplitBaseOffset(s.substr(1));
     if (!parts || !parts->base) return std::nullopt;
-    spec.value = *parts->base * kBlock + parts->offset;
-    return spec;
+    ref.value = *parts->base * kBlock + parts->offset;
+    return ref;
   }
   if (s.front() == 'g' || s.front() == 'c') {
-    spec.kind = s.front() == 'g' ? YKind::Ground : YKind::Ceiling;
+    ref.kind = s.front() == 'g' ? YKind::Ground : YKind::Ceiling;
     const auto parts = SplitBaseOffset(s.substr(1));
     if (!parts) return std::nullopt;
-    spec.value = parts->base.value_or(spec.kind == YKind::Ground ? 0 : kRows - 1);
-    spec.offset = parts->offset;
-    if (spec.value < 0 || spec.value >= kRows) return std::nullopt;
-    return spec;
+    ref.value = parts->base.value_or(ref.kind == YKind::Ground ? 0 : kRows - 1);
+    ref.offset = parts->offset;
+    if (ref.value < 0 || ref.value >= kRows) return std::nullopt;
+    return ref;
   }
   const auto pixel = ToInt(s);
   if (!pixel) return std::nullopt;
-  spec.value = *pixel;
-  return spec;
+  ref.value = *pixel;
+  return ref;
 }
 
 class Compiler {
@@ -240,26 +240,26 @@ class Compiler {
     return -1;
   }
 
-  int ResolveY(const Line& line, const ItemKindInfo& info, int x, const YSpec& spec) const {
-    if (spec.kind == YKind::Pixel) return spec.value;
+  int ResolveY(const Line& line, const ItemKindInfo& info, int x, const YRef& ref) const {
+    if (ref.kind == YKind::Pixel) return ref.value;
     const int left = x + info.boxX;
-    if (spec.kind == YKind::Ground) {
+    if (ref.kind == YKind::Ground) {
       int surface = -1;
       for (int px = left; px < left + info.boxW; ++px) {
-        const int g = GroundBelow(px, spec.value * kBlock);
+        const int g = GroundBelow(px, ref.value * kBlock);
         if (g >= 0 && (surface < 0 || g < surface)) surface = g;
       }
       if (surface < 0)
         Fail(name_, line.number, "no ground under " + std::string(info.name) + " at x " + std::to_string(x) +
-                                     " below row " + std::to_string(spec.value));
-      return surface - (info.boxY + info.boxH) + spec.offset;
+                                     " below row " + std::to_string(ref.value));
+      return surface - (info.boxY + info.boxH) + ref.offset;
     }
     int ceiling = -1;
-    for (int px = left; px < left + info.boxW; ++px) ceiling = std::max(ceiling, CeilingAbove(px, spec.value * kBlock + kBlock - 1));
+    for (int px = left; px < left + info.boxW; ++px) ceiling = std::max(ceiling, CeilingAbove(px, ref.value * kBlock + kBlock - 1));
     if (ceiling < 0)
       Fail(name_, line.number, "no ceiling over " + std::string(info.name) + " at x " + std::to_string(x) +
-                                   " above row " + std::to_string(spec.value));
-    return ceiling - info.boxY + spec.offset;
+                                   " above row " + std::to_string(ref.value));
+    return ceiling - info.boxY + ref.offset;
   }
 
   ItemKindInfo ReadKind(const Line& line, const std::string& word) const {
@@ -281,7 +281,7 @@ class Compiler {
     if (!x) Fail(name_, line.number, "bad x \"" + s + "\"");
     return *x;
   }
-  YSpec Y(const Line& line, const std::string& s) const {
+  YRef Y(const Line& line, const std::string& s) const {
     const auto y = ParseY(s);
     if (!y) Fail(name_, line.number, "bad y \"" + s + "\"");
     return *y;
@@ -306,7 +306,7 @@ class Compiler {
       if (t.size() != 6 && t.size() != 7) Fail(name_, line.number, "expected \"row KIND X Y COUNT DX [DY]\"");
       const ItemKindInfo info = ReadKind(line, t[1]);
       const int x = X(line, t[2]);
-      const YSpec y = Y(line, t[3]);
+      const YRef y = Y(line, t[3]);
       const int count = Int(line, t[4]);
       const int dx = Int(line, t[5]);
       const int dy = t.size() == 7 ? Int(line, t[6]) : 0;
