@@ -5,27 +5,6 @@
 
 namespace assets::sound {
 
-namespace {
-
-constexpr size_t kSineTable = 4096;
-
-struct SineTable {
-  double v[kSineTable + 1];
-  SineTable() {
-    for (size_t i = 0; i <= kSineTable; ++i) v[i] = std::sin(kTwoPi * static_cast<double>(i) / kSineTable);
-  }
-};
-
-}  // namespace
-
-double SinCycles(double x) {
-  static const SineTable table;
-  const double pos = (x - std::floor(x)) * kSineTable;
-  const size_t i = std::min(static_cast<size_t>(pos), kSineTable - 1);
-  const double f = pos - static_cast<double>(i);
-  return table.v[i] + (table.v[i + 1] - table.v[i]) * f;
-}
-
 size_t Samples(double seconds) { return static_cast<size_t>(std::llround(std::max(0.0, seconds) * kRate)); }
 
 double NoteHz(double midi) { return 440.0 * std::pow(2.0, (midi - 69.0) / 12.0); }
@@ -59,54 +38,6 @@ double Noise::Fraction() {
   state_ ^= state_ >> 17;
   state_ ^= state_ << 5;
   return static_cast<double>(state_ >> 8) / static_cast<double>(1u << 24);
-}
-
-namespace {
-
-// The correction that rounds off a unit step at phase 0 of a wave advancing `dt` per sample.
-double Blep(double t, double dt) {
-  if (t < dt) {
-    t /= dt;
-    return t + t - t * t - 1.0;
-  }
-  if (t > 1.0 - dt) {
-    t = (t - 1.0) / dt;
-    return t * t + t + t + 1.0;
-  }
-  return 0.0;
-}
-
-double Wrap(double t) { return t - std::floor(t); }
-
-}  // namespace
-
-double Oscillator::Tick(Shape shape, double hz, double width) {
-  const double dt = std::clamp(hz / kRate, 0.0, 0.5);
-  const double t = phase_;
-  double out = 0.0;
-  switch (shape) {
-    case Shape::Sine:
-      out = SinCycles(t);
-      break;
-    case Shape::Saw:
-      out = 2.0 * t - 1.0 - Blep(t, dt);
-      break;
-    case Shape::Square:
-      width = 0.5;
-      [[fallthrough]];
-    case Shape::Pulse: {
-      width = std::clamp(width, 0.05, 0.95);
-      out = (t < width ? 1.0 : -1.0) + Blep(t, dt) - Blep(Wrap(t + 1.0 - width), dt);
-      out -= 2.0 * width - 1.0;  // a narrow pulse would otherwise carry DC
-      break;
-    }
-    case Shape::Triangle:
-      // starts at 0 rising, like the sine; its harmonics fall fast enough not to alias audibly
-      out = 2.0 * std::fabs(2.0 * Wrap(t + 0.75) - 1.0) - 1.0;
-      break;
-  }
-  phase_ = Wrap(t + dt);
-  return out;
 }
 
 void Svf::Set(double cutoffHz, double q) {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -13,8 +15,41 @@ constexpr int kRate = 44100;
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kTwoPi = 2.0 * kPi;
 
+namespace detail {
+
+constexpr size_t kSineTable = 4096;
+struct SineTable {
+  double v[kSineTable + 1];
+  SineTable() {
+    for (size_t i = 0; i <= kSineTable; ++i) v[i] = std::sin(kTwoPi * static_cast<double>(i) / kSineTable);
+  }
+};
+inline const SineTable kSine;
+
+// The correction that rounds off a unit step at phase 0 of a wave advancing `dt` per sample.
+inline double Blep(double t, double dt) {
+  if (t < dt) {
+    t /= dt;
+    return t + t - t * t - 1.0;
+  }
+  if (t > 1.0 - dt) {
+    t = (t - 1.0) / dt;
+    return t * t + t + t + 1.0;
+  }
+  return 0.0;
+}
+
+inline double Wrap(double t) { return t - std::floor(t); }
+
+}  // namespace detail
+
 // sin(2 pi x) for x in cycles, from a table: as exact as 16-bit sound needs, and much quicker.
-double SinCycles(double x);
+inline double SinCycles(double x) {
+  const double pos = detail::Wrap(x) * detail::kSineTable;
+  const size_t i = std::min(static_cast<size_t>(pos), detail::kSineTable - 1);
+  const double f = pos - static_cast<double>(i);
+  return detail::kSine.v[i] + (detail::kSine.v[i + 1] - detail::kSine.v[i]) * f;
+}
 
 // Whole samples in `seconds` of sound.
 size_t Samples(double seconds);
@@ -67,7 +102,34 @@ class Oscillator {
  public:
   explicit Oscillator(double phase = 0.0) : phase_(phase) {}
   // One sample at `hz`; `width` is the pulse's duty cycle (Pulse only).
-  double Tick(Shape shape, double hz, double width = 0.5);
+  double Tick(Shape shape, double hz, double width = 0.5) {
+    const double dt = std::clamp(hz / kRate, 0.0, 0.5);
+    const double t = phase_;
+    double out = 0.0;
+    switch (shape) {
+      case Shape::Sine:
+        out = SinCycles(t);
+        break;
+      case Shape::Saw:
+        out = 2.0 * t - 1.0 - detail::Blep(t, dt);
+        break;
+      case Shape::Square:
+        width = 0.5;
+        [[fallthrough]];
+      case Shape::Pulse:
+        width = std::clamp(width, 0.05, 0.95);
+        out = (t < width ? 1.0 : -1.0) + detail::Blep(t, dt) - detail::Blep(detail::Wrap(t + 1.0 - width), dt);
+        out -= 2.0 * width - 1.0;  // a narrow pulse would otherwise carry DC
+        break;
+      case Shape::Triangle:
+        // starts at 0 rising, like the sine; its harmonics fall fast enough not to alias audibly
+        out = 2.0 * std::fabs(2.0 * detail::Wrap(t + 0.75) - 1.0) - 1.0;
+        break;
+    }
+    phase_ += dt;
+    if (phase_ >= 1.0) phase_ -= 1.0;
+    return out;
+  }
   double Phase() const { return phase_; }
 
  private:

@@ -69,18 +69,10 @@ std::vector<double> LoopPhases(size_t frames, const std::vector<double>& hz) {
   return phase;
 }
 
-// A saw read from a phase, band-limited with the same edge smoothing as the oscillators.
-double SawAt(double phase, double hz) {
-  const double dt = hz / kRate;
-  double out = 2.0 * phase - 1.0;
-  if (phase < dt) {
-    const double t = phase / dt;
-    out -= t + t - t * t - 1.0;
-  } else if (phase > 1.0 - dt) {
-    const double t = (phase - 1.0) / dt;
-    out -= t * t + t + t + 1.0;
-  }
-  return out;
+// A soft reedy hum read from a phase: the first harmonics of a saw, without its sharp edge.
+double HumAt(double phase) {
+  return SinCycles(phase) + 0.5 * SinCycles(2.0 * phase) + 0.3 * SinCycles(3.0 * phase) +
+         0.15 * SinCycles(4.0 * phase);
 }
 
 std::vector<float> LoopNoise(size_t frames, uint32_t seed) {
@@ -106,9 +98,9 @@ Stereo Flutter(size_t frames, int flaps, double buzzHz, double sag, double airHz
 
   std::vector<float> buzz(frames);
   for (size_t i = 0; i < frames; ++i)
-    buzz[i] = static_cast<float>(SawAt(phase[i], hz[i]) + 0.3 * std::sin(kTwoPi * phase2[i]));
+    buzz[i] = static_cast<float>(HumAt(phase[i]) + 0.3 * SinCycles(phase2[i]));
   Svf buzzBand;
-  FilterLoop(buzz, [&](double v) { return buzzBand.Band(v, 900.0, 1.3); });
+  FilterLoop(buzz, [&](double v) { return buzzBand.Low(v, 700.0, 0.8); });
 
   std::vector<float> airL = LoopNoise(frames, seed), airR = LoopNoise(frames, seed * 31 + 7);
   Svf bandL, bandR, lowL, lowR;
@@ -120,9 +112,9 @@ Stereo Flutter(size_t frames, int flaps, double buzzHz, double sag, double airHz
     // the sound sways once across the loop, as the wings turn
     const double sway = 0.25 * std::sin(kTwoPi * static_cast<double>(i) / static_cast<double>(frames));
     const PanGains g = Pan(sway);
-    const double b = 0.55 * buzz[i] * puff[i];
-    s.left[i] = static_cast<float>((b + 0.9 * airL[i] * puff[i]) * g.left);
-    s.right[i] = static_cast<float>((b + 0.9 * airR[i] * puff[i]) * g.right);
+    const double b = 0.45 * buzz[i] * puff[i];
+    s.left[i] = static_cast<float>((b + 2.2 * airL[i] * puff[i]) * g.left);
+    s.right[i] = static_cast<float>((b + 2.2 * airR[i] * puff[i]) * g.right);
   }
   return s;
 }

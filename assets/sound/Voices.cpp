@@ -19,6 +19,21 @@ void MixInto(const Buses& buses, const Stereo& voice, size_t offset, double echo
   if (buses.room && room > 0.0) buses.room->Mix(voice, offset, room);
 }
 
+// A value falling exponentially with time constant `seconds`, one sample at a time.
+class Fall {
+ public:
+  Fall(double from, double seconds) : value_(from), factor_(std::exp(-1.0 / (std::max(seconds, 1e-4) * kRate))) {}
+  double Next() {
+    const double v = value_;
+    value_ *= factor_;
+    return v;
+  }
+
+ private:
+  double value_;
+  double factor_;
+};
+
 // One side of a note: oscillators, filter and envelope; `cents` detunes the whole side.
 void RenderSide(std::vector<float>& out, const Instrument& ins, double held, double midi, double velocity,
                 double cents, double phase) {
@@ -31,12 +46,17 @@ void RenderSide(std::vector<float>& out, const Instrument& ins, double held, dou
   const bool bends = ins.swoop != 0.0 || ins.vibratoCents > 0.0;
   const double ringEnd = static_cast<double>(out.size()) / kRate;
   const double fadeFrom = held + (ringEnd - held) * (1.0 - kTailFade);
+  const double gain = velocity * ins.gain;
+  const size_t gateEnd = Samples(held);
+  Fall swoop(ins.swoop, ins.swoopTime), index(ins.fmIndex, ins.fmDecay);
+  Fall sweep(ins.cutoffEnv, ins.filterDecay / kControlSamples);  // stepped once per control block
+  Fall decay(1.0 - ins.sustain, ins.decay), release(1.0, ins.release);
+  double level = 0.0;
   for (size_t i = 0; i < out.size(); ++i) {
     const double t = static_cast<double>(i) / kRate;
     double hz = baseHz;
     if (bends) {
-      double semis = 0.0;
-      if (ins.swoop != 0.0) semis += ins.swoop * std::exp(-t / std::max(ins.swoopTime, 1e-4));
+      double semis = swoop.Next();
       if (ins.vibratoCents > 0.0 && t > ins.vibratoDelay) {
         const double depth = ins.vibratoCents / 100.0 * Ramp(t, ins.vibratoDelay, 0.15);
         semis += depth * SinCycles(ins.vibratoHz * (t - ins.vibratoDelay));
@@ -45,22 +65,27 @@ void RenderSide(std::vector<float>& out, const Instrument& ins, double held, dou
     }
     double x;
     if (ins.fmIndex > 0.0) {
-      const double index = ins.fmIndex * std::exp(-t / std::max(ins.fmDecay, 1e-4));
       const double m = mod.Tick(Shape::Sine, hz * ins.fmRatio);
-      x = SinCycles(a.Phase() + index * m / kTwoPi);
+      x = SinCycles(a.Phase() + index.Next() * m / kTwoPi);
       (void)a.Tick(Shape::Sine, hz);
     } else {
       x = a.Tick(ins.shapeA, hz, ins.width);
     }
     if (ins.mixB > 0.0) x += ins.mixB * b.Tick(ins.shapeB, hz * ratioB, ins.width);
     if (filtered) {
-      if (i % kControlSamples == 0)
-        filter.Set(trackedCutoff + ins.cutoffEnv * std::exp(-t / std::max(ins.filterDecay, 1e-4)), ins.q);
+      if (i % kControlSamples == 0) filter.Set(trackedCutoff + sweep.Next(), ins.q);
       x = filter.Run(x).low;
     }
-    double env = Adsr(t, held, ins.attack, ins.decay, ins.sustain, ins.release);
-    if (t > fadeFrom) env *= 0.5 + 0.5 * std::cos(kPi * (t - fadeFrom) / (ringEnd - fadeFrom));
-    out[i] += static_cast<float>(x * env * velocity * ins.gain);
+    // loudness: attack, decay towards the sustain while the key is held, then release from wherever it got to
+    double env;
+    if (i < gateEnd) {
+      level = t < ins.attack ? t / ins.attack : ins.sustain + decay.Next();
+      env = level;
+    } else {
+      env = level * release.Next();
+    }
+    if (t > fadeFrom) env *= 0.5 + 0.5 * SinCycles(0.25 + 0.5 * (t - fadeFrom) / (ringEnd - fadeFrom));
+    out[i] += static_cast<float>(x * env * gain);
   }
 }
 
@@ -227,12 +252,15 @@ const Stereo& DrumHit(Drum drum, double velocity) {
     case Drum::TomLow: hit = Tom(velocity, 110.0); pan = 0.35; break;
     case Drum::Crash: hit = Crash(velocity, seed); pan = -0.25; break;
   }
-  if (pan != 0.0) {
-    const PanGains g = Pan(pan);
-    for (size_t i = 0; i < hit.Frames(); ++i) {
-      hit.left[i] = static_cast<float>(hit.left[i] * g.left);
-      hit.right[i] = static_cast<float>(hit.right[i] * g.right);
-    }
+  const PanGains g = Pan(pan);
+  // the last fifth of every hit fades out, so a long ring never stops short
+  const size_t fadeFrom = hit.Frames() * 4 / 5;
+  for (size_t i = 0; i < hit.Frames(); ++i) {
+    double fade = 1.0;
+    if (i > fadeFrom)
+      fade = 0.5 + 0.5 * std::cos(kPi * static_cast<double>(i - fadeFrom) / static_cast<double>(hit.Frames() - fadeFrom));
+    hit.left[i] = static_cast<float>(hit.left[i] * g.left * fade);
+    hit.right[i] = static_cast<float>(hit.right[i] * g.right * fade);
   }
   cache.push_back({drum, velocity, std::move(hit)});
   return cache.back().hit;
