@@ -1,0 +1,187 @@
+// The title program's pictures, the launcher's four status pictures and the ring demo's bitmaps.
+#include <cmath>
+#include <string>
+
+#include "assets/art/Common.h"
+#include "assets/art/Font.h"
+#include "assets/art/Heroes.h"
+#include "assets/art/Zones.h"
+
+namespace assets::art {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+const Ramp kInkRamp{{kInk, kInk, kInk, kInk}};
+const Ramp kGold = MakeRamp({170, 100, 10}, {230, 170, 30}, {255, 220, 70}, {255, 250, 200});
+const Ramp kPlum = MakeRamp({60, 20, 70}, {110, 40, 120}, {160, 70, 170}, {214, 130, 220});
+const Ramp kCream = MakeRamp({200, 170, 130}, {236, 214, 176}, {250, 238, 210}, {255, 250, 236});
+
+// The ledge the two characters land on, over a cream ribbon that carries the prompt.
+Image TitleBar() {
+  Image s(261, 109);
+  // ledge: top at row 22, from x 20 to 240
+  for (int y = 22; y < 40; ++y)
+    for (int x = 20; x < 241; ++x) {
+      const double inset = (y - 22) * 0.8;
+      if (x < 20 + inset || x > 240 - inset) continue;
+      Rgb c = kPlum[y < 24 ? 3 : (y < 30 ? 2 : 1)];
+      if (y == 26 || y == 35) c = kGold[2];
+      s.Set(x, y, c);
+    }
+  // ribbon with folded ends
+  for (int y = 48; y < 107; ++y)
+    for (int x = 2; x < 259; ++x) {
+      const double bend = 6 * std::sin((x - 2) / 257.0 * kPi);
+      const double top = 52 + bend, bottom = 102 + bend * 0.6;
+      const bool end = x < 26 || x > 234;
+      const double et = end ? top + 8 : top, eb = end ? bottom - 4 : bottom;
+      if (y < et || y > eb) continue;
+      Rgb c = kCream[y < et + 3 ? 3 : (y > eb - 4 ? 1 : 2)];
+      if (end) c = Mix(c, kGold[1], 0.45);
+      if ((x == 26 || x == 234) && !end) c = kGold[0];
+      if (y > et + 5 && y < et + 7 && !end) c = kGold[2];
+      if (y > eb - 8 && y < eb - 6 && !end) c = kGold[2];
+      s.Set(x, y, c);
+    }
+  Outline(s);
+  return s;
+}
+
+// Wings and a halo behind the characters.
+Image TitleWings() {
+  Image s(256, 144);
+  for (int side = -1; side <= 1; side += 2) {
+    for (int k = 0; k < 6; ++k) {
+      const double a = -0.2 - k * 0.22;
+      const double len = 110 - k * 10;
+      const double x1 = 128 + side * 20, y1 = 80;
+      const double x2 = 128 + side * std::cos(a) * len, y2 = 80 + std::sin(a) * len * 0.8;
+      TubeShape(s, x1, y1, x2, y2, 13 - k, 4, kInkRamp, 0);
+    }
+    for (int k = 0; k < 6; ++k) {
+      const double a = -0.2 - k * 0.22;
+      const double len = 110 - k * 10;
+      const double x1 = 128 + side * 20, y1 = 80;
+      const double x2 = 128 + side * std::cos(a) * len, y2 = 80 + std::sin(a) * len * 0.8;
+      TubeShape(s, x1, y1, x2, y2, 12 - k, 3, k % 2 ? kPlum : MakeRamp({120, 60, 150}, {170, 100, 200}, {210, 150, 235}, {245, 215, 255}));
+    }
+  }
+  for (int y = 0; y < 144; ++y)
+    for (int x = 0; x < 256; ++x) {
+      const double d = std::hypot(x - 128, (y - 74) * 1.1);
+      if (d < 46 && d > 40) s.Set(x, y, kGold[d < 42 ? 3 : (d < 44 ? 2 : 1)]);
+      if ((d >= 46 && d < 47.5) || (d <= 40 && d > 38.5)) s.Set(x, y, kInk);
+    }
+  return s;
+}
+
+Image TitleLogo() {
+  Image s(165, 42);
+  const std::string word = "ORVANE";
+  Image letters(165, 42);
+  for (size_t i = 0; i < word.size(); ++i) DrawGlyphFit(letters, 4 + static_cast<int>(i) * 27, 4, word[i], 23, 32, kGold);
+  // a cool highlight stripe across the middle
+  for (int y = 17; y < 20; ++y)
+    for (int x = 0; x < 165; ++x)
+      if (letters.Opaque(x, y)) letters.Set(x, y, {255, 255, 240});
+  for (int y = 0; y < 42; ++y)
+    for (int x = 0; x < 165; ++x)
+      if (letters.Opaque(x, y)) s.Set(x + 2, y + 2, {60, 20, 70});  // deep shadow
+  Outline(letters);
+  Outline(letters, kInk, true);
+  s.Paste(letters, 0, 0);
+  return s;
+}
+
+Image TitleBackdrop() {
+  Image s(320, 264);
+  for (int y = 0; y < 240; ++y)
+    for (int x = 0; x < 320; ++x) {
+      const double t = y / 240.0;
+      Rgb c = Mix({90, 70, 170}, {250, 200, 220}, t);
+      if (Noise(x / 30.0, y / 12.0, 5, 0) > 0.7 && y < 160) c = Mix(c, {255, 245, 250}, 0.5);
+      s.Set(x, y, c);
+    }
+  // the band strip: soft horizontal streaks on light lavender, seamless over 320 pixels
+  for (int y = 240; y < 264; ++y)
+    for (int x = 0; x < 320; ++x) {
+      const int j = y - 240;
+      const double n = Noise(x / 20.0, j / 3.0, 77, 16);
+      Rgb c = Mix({196, 180, 236}, {236, 224, 252}, std::sin(j / 23.0 * kPi));
+      if (n > 0.68) c = Mix(c, {255, 255, 255}, 0.6);
+      else if (n < 0.22) c = Mix(c, {160, 140, 220}, 0.5);
+      s.Set(x, y, c);
+    }
+  return s;
+}
+
+Image StatusPicture(int zone, Hero hero) {
+  Image pic = zone == 1 ? PlumValeScene(200, 150) : AshMoorScene(200, 150);
+  Pose p;
+  if (hero == Hero::Zinto) {
+    p.hipF = 0.25, p.hipB = -0.2, p.armF = 2.4, p.elbowF = 0.5, p.armB = -0.6, p.elbowB = 1.2, p.tail = 0.6;
+    p.headTilt = 0.1, p.scarf = 0.7;
+    DrawHero(pic, hero, 46, 150 - 35 - 37 * 2.2, 2.2, p, 2);
+  } else {
+    p.hipF = 0.2, p.hipB = -0.2, p.armF = 2.5, p.armB = 2.2, p.wing = 0.8, p.mouth = 1;
+    DrawHero(pic, hero, 40, 150 - 35 - 31 * 2.4, 2.4, p, 2);
+  }
+  // name plate
+  const std::string name = hero == Hero::Zinto ? "ZINTO" : "KUBO";
+  DrawText(pic, 8, 8, zone == 1 ? "PLUM VALE" : "ASH MOOR", TextStyle{kGold, 1, 1, 6, true, kInk});
+  DrawText(pic, 8, 20, name, TextStyle{kCream, 1, 1, 6, true, kInk});
+  return pic;
+}
+
+}  // namespace
+
+void WriteTitleArt(const std::filesystem::path& game) {
+  const auto dir = game / "Data" / "Data" / "Title";
+  SaveBmp(dir / "Obar.bmp", TitleBar());
+  SaveBmp(dir / "Owng.bmp", TitleWings());
+  SaveBmp(dir / "Otxt1.bmp", TitleLogo());
+  SaveBmp(dir / "Vesk.bmp", TitleBackdrop(), true);
+}
+
+void WriteLauncherArt(const std::filesystem::path& game) {
+  const auto dir = game / "Data" / "Data" / "Save";
+  SaveBmp(dir / "Zone1Zinto.bmp", StatusPicture(1, Hero::Zinto), true);
+  SaveBmp(dir / "Zone1Kubo.bmp", StatusPicture(1, Hero::Kubo), true);
+  SaveBmp(dir / "Zone2Zinto.bmp", StatusPicture(2, Hero::Zinto), true);
+  SaveBmp(dir / "Zone2Kubo.bmp", StatusPicture(2, Hero::Kubo), true);
+}
+
+void WriteRingDemoArt(const std::filesystem::path& game) {
+  const auto dir = game / "Ringdepth";
+  Image back(320, 240);
+  for (int y = 0; y < 240; ++y)
+    for (int x = 0; x < 320; ++x) {
+      Rgb c;
+      if (y < 150) {
+        c = Mix({20, 16, 60}, {200, 110, 170}, std::pow(y / 150.0, 1.6));
+        if (Hash(x, y, 3) > 0.996 && y < 100) c = {255, 250, 230};  // stars
+      } else {
+        c = Mix({70, 30, 80}, {24, 14, 40}, (y - 150) / 90.0);
+        if (y == 150) c = {255, 200, 160};
+      }
+      back.Set(x, y, c);
+    }
+  // a low sun on the horizon
+  for (int y = 120; y < 150; ++y)
+    for (int x = 130; x < 190; ++x)
+      if (std::hypot(x - 160, y - 150) < 28) back.Set(x, y, Mix({255, 230, 170}, {255, 150, 120}, (150 - y) / 30.0));
+  SaveBmp(dir / "back.bmp", back, true);
+
+  Image rings(128, 144);
+  for (int size = 0; size < 9; ++size)
+    for (int f = 0; f < 8; ++f) {
+      Image cell(16, 16);
+      const double r = 7.4 - size * 0.68;
+      GoldRing(cell, 7.5, 7.5, r, std::cos(f * kPi / 8));
+      rings.Paste(cell, f * 16, size * 16);
+    }
+  SaveBmp(dir / "ring.bmp", rings);
+}
+
+}  // namespace assets::art
