@@ -1,0 +1,66 @@
+#include "launcher/DesktopForm.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+
+namespace orvane {
+
+std::filesystem::path OwnFolder() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::current_path() : exe.parent_path();
+}
+
+void ReportFault(const std::string& program, const std::string& message, Gtk::Window* parent) {
+  std::fprintf(stderr, "%s: %s\n", program.c_str(), message.c_str());
+  if (!parent || !parent->get_visible()) return;
+  Gtk::MessageDialog box(*parent, message, false, Gtk::MESSAGE_ERROR, Gtk::BUTTONS_OK, true);
+  box.set_title(program);
+  box.run();
+}
+
+namespace {
+void Append(const std::string& line) {
+  const char* path = std::getenv("ORVANE_UI_LOG");
+  if (!path || !*path) return;
+  std::ofstream out(path, std::ios::app);
+  out << line << '\n';
+}
+}  // namespace
+
+bool UiLog::Enabled() {
+  const char* path = std::getenv("ORVANE_UI_LOG");
+  return path && *path;
+}
+
+void UiLog::Text(const std::string& control, const std::string& text) {
+  if (Enabled()) Append("text " + control + " " + text);
+}
+
+void UiLog::Place(Gtk::Window& window, Gtk::Widget& widget, const std::string& control) {
+  if (!Enabled()) return;
+  int x = 0, y = 0;
+  widget.translate_coordinates(window, 0, 0, x, y);
+  const Gtk::Allocation a = widget.get_allocation();
+  Append("place " + control + " " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(a.get_width()) +
+         " " + std::to_string(a.get_height()));
+}
+
+void LogPlacesOnFirstDraw(Gtk::Window& window, std::vector<std::pair<Gtk::Widget*, std::string>> controls) {
+  if (!UiLog::Enabled()) return;
+  auto done = std::make_shared<bool>(false);
+  window.signal_draw().connect(
+      [&window, controls = std::move(controls), done](const Cairo::RefPtr<Cairo::Context>&) {
+        if (!*done) {
+          *done = true;
+          for (const auto& [widget, name] : controls) UiLog::Place(window, *widget, name);
+          Append("shown " + std::string(window.get_title()));
+        }
+        return false;
+      },
+      false);
+}
+
+}  // namespace orvane

@@ -1,0 +1,104 @@
+#include "launcher/LauncherWindow.h"
+
+#include "launcher/DesktopForm.h"
+#include "platform/system/Error.h"
+
+namespace orvane {
+
+namespace {
+constexpr int kPictureWidth = 200;
+constexpr int kPictureHeight = 150;
+}  // namespace
+
+LauncherWindow::LauncherWindow(LauncherForm& form, const std::filesystem::path& folder) : form_(form) {
+  for (int i = 0; i < kStatusPictureCount; ++i) {
+    const std::filesystem::path file = folder / StatusPictureFile(static_cast<StatusPicture>(i));
+    try {
+      pictures_[static_cast<size_t>(i)] = Gdk::Pixbuf::create_from_file(file.string());
+    } catch (const Glib::Error& e) {
+      platform::Fail(file.string() + ": cannot load picture (" + std::string(e.what()) + ")");
+    }
+  }
+
+  set_title(kLauncherCaption);
+  set_resizable(false);
+  set_position(Gtk::WIN_POS_CENTER);
+  set_border_width(16);
+
+  // heading
+  Label1.set_markup(std::string("<b><big>") + kStatusHeading + "</big></b>");
+  Label1.set_halign(Gtk::ALIGN_START);
+  outer_.pack_start(Label1, Gtk::PACK_SHRINK);
+
+  // the status picture beside the three status lines
+  pictureFrame_.set_shadow_type(Gtk::SHADOW_IN);
+  pictureFrame_.set_size_request(kPictureWidth + 4, kPictureHeight + 4);
+  pictureFrame_.set_valign(Gtk::ALIGN_START);
+  pictureFrame_.add(Picture1);
+  body_.pack_start(pictureFrame_, Gtk::PACK_SHRINK);
+
+  for (Gtk::Label* l : {&Label2, &Label3, &Label4, &Label5}) l->set_halign(Gtk::ALIGN_START);
+  Label3.set_markup("");
+  zoneRow_.pack_start(Label2, Gtk::PACK_SHRINK);
+  zoneRow_.pack_start(Label3, Gtk::PACK_SHRINK);
+  status_.pack_start(zoneRow_, Gtk::PACK_SHRINK);
+  status_.pack_start(Label4, Gtk::PACK_SHRINK);
+  status_.pack_start(Label5, Gtk::PACK_SHRINK);
+  modeRow_.pack_start(Bsmall, Gtk::PACK_SHRINK);
+  modeRow_.pack_start(BLarge, Gtk::PACK_SHRINK);
+  modeRow_.set_margin_top(8);
+  status_.pack_start(modeRow_, Gtk::PACK_SHRINK);
+  body_.pack_start(status_, Gtk::PACK_EXPAND_WIDGET);
+  outer_.pack_start(body_, Gtk::PACK_EXPAND_WIDGET);
+
+  // Play and Quit at the foot, Play the default (Enter)
+  actions_.set_layout(Gtk::BUTTONBOX_END);
+  actions_.set_spacing(8);
+  actions_.pack_start(BQuit);
+  actions_.pack_start(BPlay);
+  outer_.pack_start(actions_, Gtk::PACK_SHRINK);
+  add(outer_);
+
+  BPlay.set_can_default(true);
+  set_default(BPlay);
+
+  Bsmall.signal_clicked().connect([this] { Guarded(&LauncherForm::BsmallClick, false); });
+  BLarge.signal_clicked().connect([this] { Guarded(&LauncherForm::BLargeClick, false); });
+  BPlay.signal_clicked().connect([this] { Guarded(&LauncherForm::BPlayClick, true); });
+  // Quit ends the launcher; the configuration file closes with the form.
+  BQuit.signal_clicked().connect([this] { hide(); });
+
+  LogPlacesOnFirstDraw(*this, {{&Bsmall, "320x240"}, {&BLarge, "640x480"}, {&BPlay, "Play"}, {&BQuit, "Quit"}});
+  show_all_children();
+}
+
+void LauncherWindow::FormLoad() {
+  form_.FormLoad();
+  ShowStatus();
+  BPlay.grab_focus();
+}
+
+void LauncherWindow::ShowStatus() {
+  if (form_.Picture1) Picture1.set(pictures_[static_cast<size_t>(*form_.Picture1)]);
+  Label3.set_text(form_.Label3);
+  Label4.set_text(form_.Label4);
+  Label5.set_text(form_.Label5);
+  UiLog::Text("Label3", form_.Label3);
+  UiLog::Text("Label4", form_.Label4);
+  UiLog::Text("Label5", form_.Label5);
+  UiLog::Text("Picture1", form_.Picture1 ? StatusPictureFile(*form_.Picture1).filename().string() : "(none)");
+}
+
+void LauncherWindow::Guarded(void (LauncherForm::*click)(), bool endsAfter) {
+  try {
+    (form_.*click)();
+    ShowStatus();
+  } catch (const std::exception& e) {
+    ReportFault("Save", e.what(), this);
+    exitStatus_ = 1;
+    endsAfter = true;
+  }
+  if (endsAfter) hide();
+}
+
+}  // namespace orvane
