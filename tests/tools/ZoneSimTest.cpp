@@ -1,0 +1,98 @@
+// zonesim's fixed interface: options, printed frames, events, the end, and its faults.
+#include "tools/zonesim/ZoneSim.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "tests/support/MiniInstall.h"
+#include "tests/support/ZoneFixture.h"
+
+namespace orvane {
+namespace {
+
+struct SimResult {
+  int status;
+  std::string out, err;
+};
+
+class ZoneSim : public ::testing::Test {
+ protected:
+  ZoneSim() {
+    z.FillRow(3, 1);
+    z.SaveAct();
+    test::WriteMinimalInstallation(z.folder(), PlumvaleTables());
+  }
+  SimResult Sim(std::vector<std::string> args) {
+    std::vector<std::string> all = {"--zone", "plumvale", "--dir", z.folder().string()};
+    all.insert(all.end(), args.begin(), args.end());
+    std::ostringstream out, err;
+    const int status = RunZoneSim(all, out, err);
+    return {status, out.str(), err.str()};
+  }
+  test::ZoneFixture z;
+};
+
+TEST_F(ZoneSim, PrintsFrameZeroEveryKthAndTheLastFrame) {
+  const SimResult r = Sim({"--frames", "5", "--every", "2", "--print", "Lives,TitleCardFrames,ItemKind[0]"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "{\"frame\":0,\"Lives\":3,\"TitleCardFrames\":0,\"ItemKind[0]\":0}\n"
+            "{\"frame\":2,\"Lives\":3,\"TitleCardFrames\":2,\"ItemKind[0]\":0}\n"
+            "{\"frame\":4,\"Lives\":3,\"TitleCardFrames\":4,\"ItemKind[0]\":0}\n"
+            "{\"frame\":5,\"Lives\":3,\"TitleCardFrames\":5,\"ItemKind[0]\":0}\n");
+}
+
+TEST_F(ZoneSim, SetChangesAFieldAfterStartUpAndNumbersRoundTrip) {
+  const SimResult r = Sim({"--frames", "0", "--set", "TitleBarX=0.1", "--set", "RingCount=40", "--print", "TitleBarX,RingCount"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "{\"frame\":0,\"TitleBarX\":0.1,\"RingCount\":40}\n");
+}
+
+TEST_F(ZoneSim, FinalPrintsOnlyTheLastFrame) {
+  const SimResult r = Sim({"--frames", "3", "--final", "--print", "TitleCardFrames"});
+  EXPECT_EQ(r.out, "{\"frame\":3,\"TitleCardFrames\":3}\n");
+}
+
+TEST_F(ZoneSim, EventsOfStartUpBelongToFrameZeroAndTheEndIsPrinted) {
+  const SimResult r = Sim({"--frames", "10", "--events", "--keys", "0:none;3:Escape", "--print", "Lives"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("{\"frame\":0,\"event\":\"sound\",\"slot\":\"music\",\"op\":\"loop\"}"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("{\"frame\":3,\"ended\":true}"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("\"frame\":4"), std::string::npos) << r.out;
+}
+
+TEST_F(ZoneSim, UnknownNamesAndBadIndexesAreUsageFaults) {
+  EXPECT_EQ(Sim({"--print", "NoSuchField"}).status, 2);
+  EXPECT_NE(Sim({"--print", "NoSuchField"}).err.find("NoSuchField"), std::string::npos);
+  EXPECT_EQ(Sim({"--print", "ItemKind[301]"}).status, 2);
+  EXPECT_EQ(Sim({"--print", "ItemKind"}).status, 2);
+  EXPECT_EQ(Sim({"--set", "Bogus=1"}).status, 2);
+  EXPECT_EQ(Sim({"--keys", "0:Jump"}).status, 2);
+  EXPECT_EQ(Sim({"--frobnicate"}).status, 2);
+}
+
+TEST_F(ZoneSim, ADataFaultIsOneLineNamingTheFileAndStatusOne) {
+  std::filesystem::remove(z.folder() / "Data/R1/PVZ1.itm");
+  const SimResult r = Sim({"--frames", "1"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("PVZ1.itm"), std::string::npos) << r.err;
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+}
+
+TEST_F(ZoneSim, AnActThatTheZoneDoesNotHaveIsAFault) {
+  const SimResult r = Sim({"--act", "1"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("act 1"), std::string::npos) << r.err;
+}
+
+TEST_F(ZoneSim, WritesThePictureOfTheLastFrame) {
+  const auto png = z.folder() / "shot.png";
+  const SimResult r = Sim({"--frames", "2", "--png", png.string()});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_GT(std::filesystem::file_size(png), 320u * 240u * 3u);
+}
+
+}  // namespace
+}  // namespace orvane
