@@ -47,6 +47,7 @@ struct Section {
 struct Song {
   std::string name;
   double bpm = 120.0;
+  double swing = 0.0;  // share of a step by which every second sixteenth comes late (a shuffle)
   bool loop = true;
   std::vector<std::string> order;
   std::vector<Section> sections;

@@ -83,6 +83,7 @@ Song PlumValeSong() {
   Song song;
   song.name = "Plum Vale";
   song.bpm = 140.0;  // a step is exactly 4725 samples
+  song.swing = 0.16;  // a light skip in the step
   song.loop = true;
   song.order = {"A", "B", "A2"};
   const std::string chordsA = "F:16 C:16 Dm:16 Bb:16 F:16 C:16 Bb:8 C:8 F:16";

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -128,9 +128,10 @@ class SoundFiles : public ::testing::Test {
   static void SetUpTestSuite() {
     dir_ = new fs::path(fs::temp_directory_path() / ("orvane-sound-test-" + std::to_string(::getpid())));
     fs::remove_all(*dir_);
-    const auto start = std::chrono::steady_clock::now();
+    // processor time, so a machine busy with other work does not make the figure lie
+    const std::clock_t start = std::clock();
     assets::WriteSounds(*dir_);
-    seconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    seconds_ = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
     waves_ = new std::map<std::string, Wave>;
     for (const Expected& e : kFiles) {
       const fs::path p = *dir_ / e.path;
@@ -257,9 +258,9 @@ TEST_F(SoundFiles, ShieldPickupsAreThreeDifferentSounds) {
 }
 
 TEST_F(SoundFiles, AllWrittenInAFewSeconds) {
-  // generous for a loaded debug machine; an optimised build takes a few seconds
-  EXPECT_LT(seconds_, 30.0);
-  std::printf("all wave files written in %.2f s\n", seconds_);
+  // generous for an unoptimised build; an optimised one takes two or three seconds
+  EXPECT_LT(seconds_, 20.0);
+  std::printf("all wave files written in %.2f s of processor time\n", seconds_);
 }
 
 // ---- the wave writer ----
