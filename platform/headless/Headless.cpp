@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "platform/audio/Wave.h"
+
 namespace platform {
 
 void HeadlessDisplay::SetDisplayMode(int width, int height) {
@@ -29,7 +31,7 @@ WindowEvents HeadlessDisplay::PumpEvents() {
 }
 
 void HeadlessAudio::Load(int slot, const std::filesystem::path& path) {
-  if (!std::filesystem::is_regular_file(path)) Fail(path.string() + ": sound file is missing");
+  CheckWave(path);
   loaded.emplace_back(slot, path);
 }
 

@@ -1,16 +1,79 @@
-// Placeholder until the SDL window, sound and input land: runs on the headless pieces.
+// The real backend: the SDL window, keyboard and controllers, SDL2_mixer sound, SDL ticks, random
+// fractions seeded from the high-resolution clock, programs started with fork and exec, and an
+// audio-CD player with no drive.
 #include "platform/sdl/SdlPlatform.h"
 
-#include "platform/headless/Headless.h"
+#include <SDL.h>
+
+#include <chrono>
+#include <random>
+
+#include "platform/sdl/SdlAudio.h"
+#include "platform/sdl/SdlDisplay.h"
+#include "platform/sdl/SdlInput.h"
+#include "platform/system/PosixProcess.h"
 
 namespace platform {
 
+namespace {
+
+class SdlClock final : public Clock {
+ public:
+  int32_t TickCount() override { return static_cast<int32_t>(SDL_GetTicks()); }
+};
+
+class ClockSeededRandom final : public Random {
+ public:
+  ClockSeededRandom() { Reseed(); }
+  double Next() override {
+    // 53 random bits make a fraction in [0, 1).
+    return static_cast<double>(engine_() >> 11) / 9007199254740992.0;
+  }
+  void Reseed() override {
+    engine_.seed(static_cast<uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+  }
+
+ private:
+  std::mt19937_64 engine_;
+};
+
+class NoCdDrive final : public CdAudio {
+ public:
+  int Send(const std::string&) override { return 0; }
+};
+
+// SDL's video and controller subsystems, up for as long as the platform lives.
+struct SdlSession {
+  SdlSession() {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_GAMECONTROLLER) != 0) {
+      // Without a controller subsystem the keyboard still plays.
+      if (SDL_Init(SDL_INIT_VIDEO) != 0) Fail(std::string("cannot open the display: ") + SDL_GetError());
+    }
+  }
+  ~SdlSession() { SDL_Quit(); }
+};
+
+}  // namespace
+
 struct SdlPlatform::Impl {
-  HeadlessPlatform headless;
+  SdlSession session;
+  SdlDisplay display;
+  SdlAudio audio;
+  SdlInput input;
+  SdlClock clock;
+  ClockSeededRandom random;
+  PosixProcess process;
+  NoCdDrive cd;
+  Platform platform{display, audio, input, clock, random, process, cd};
+
+  Impl() {
+    display.onInputEvent = [this](const SDL_Event& e) { input.HandleEvent(e); };
+    display.onPumpStart = [this] { input.BeginPump(); };
+  }
 };
 
 SdlPlatform::SdlPlatform() : impl_(std::make_unique<Impl>()) {}
 SdlPlatform::~SdlPlatform() = default;
-Platform& SdlPlatform::Get() { return impl_->headless.Get(); }
+Platform& SdlPlatform::Get() { return impl_->platform; }
 
 }  // namespace platform

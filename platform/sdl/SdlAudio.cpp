@@ -1,0 +1,150 @@
+#include "platform/sdl/SdlAudio.h"
+
+#include <SDL.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
+
+#include "platform/system/Error.h"
+
+namespace platform {
+
+namespace {
+
+constexpr int kDeviceRate = 44100;  // our own files' rate, so they play without resampling
+constexpr int kDeviceChannels = 2;
+constexpr int kDeviceChunk = 1024;  // sample frames per mix: about 23 ms
+
+void FreeChunk(Mix_Chunk*& c) {
+  if (c) Mix_FreeChunk(c);
+  c = nullptr;
+}
+
+}  // namespace
+
+SdlAudio::~SdlAudio() {
+  if (!opened_) return;
+  Mix_HaltChannel(-1);
+  for (auto& [n, s] : slots_) {
+    FreeChunk(s.tail);
+    FreeChunk(s.chunk);
+  }
+  Mix_CloseAudio();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+// The sound libraries below SDL print their own complaints while they look for a device; the player
+// gets one line from us instead.
+class QuietStandardError {
+ public:
+  QuietStandardError() : saved_(::dup(STDERR_FILENO)) {
+    const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved_ >= 0 && null >= 0) ::dup2(null, STDERR_FILENO);
+    if (null >= 0) ::close(null);
+  }
+  ~QuietStandardError() {
+    if (saved_ < 0) return;
+    ::dup2(saved_, STDERR_FILENO);
+    ::close(saved_);
+  }
+  QuietStandardError(const QuietStandardError&) = delete;
+  QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+ private:
+  int saved_;
+};
+
+void SdlAudio::OpenDevice() {
+  if (opened_ || silent_) return;
+  bool ok;
+  {
+    QuietStandardError quiet;
+    ok = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
+         Mix_OpenAudio(kDeviceRate, AUDIO_S16SYS, kDeviceChannels, kDeviceChunk) == 0;
+  }
+  if (!ok) {
+    std::fprintf(stderr, "%s: warning: no sound device (%s); playing without sound\n", program_invocation_short_name,
+                 SDL_GetError());
+    silent_ = true;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return;
+  }
+  Mix_QuerySpec(&deviceFrequency_, &deviceFormat_, &deviceChannels_);
+  opened_ = true;
+}
+
+SdlAudio::Slot* SdlAudio::Find(int slot) {
+  auto it = slots_.find(slot);
+  return it == slots_.end() || !it->second.chunk ? nullptr : &it->second;
+}
+
+void SdlAudio::Load(int slot, const std::filesystem::path& path) {
+  const WaveFormat format = CheckWave(path);
+  OpenDevice();
+  if (silent_) return;
+  Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+  if (!chunk) Fail(path.string() + ": cannot load sound (" + Mix_GetError() + ")");
+
+  Slot& s = slots_[slot];
+  if (s.channel < 0) {
+    s.channel = static_cast<int>(slots_.size()) - 1;
+    Mix_AllocateChannels(static_cast<int>(slots_.size()));
+  }
+  Mix_HaltChannel(s.channel);
+  FreeChunk(s.tail);
+  FreeChunk(s.chunk);
+  s.chunk = chunk;
+  s.format = format;
+  s.position = 0;
+  s.paused = false;
+}
+
+void SdlAudio::Stop(int slot) {
+  Slot* s = Find(slot);
+  if (!s) return;
+  if (Mix_Playing(s->channel) && !Mix_Paused(s->channel)) {
+    Mix_Pause(s->channel);
+    s->paused = true;
+  }
+}
+
+void SdlAudio::SetCurrentPosition(int slot, uint32_t position) {
+  Slot* s = Find(slot);
+  if (!s) return;
+  // A new position discards what was paused: the next Play starts there.
+  Mix_HaltChannel(s->channel);
+  s->paused = false;
+  s->position = position;
+}
+
+void SdlAudio::Play(int slot, bool looping) {
+  Slot* s = Find(slot);
+  if (!s) return;
+  if (s->paused) {
+    s->paused = false;
+    if (Mix_Playing(s->channel)) {
+      Mix_Resume(s->channel);
+      return;
+    }
+  }
+  if (Mix_Playing(s->channel)) return;  // already sounding: it goes on
+
+  Mix_Chunk* sound = s->chunk;
+  if (!looping && s->position > 0 && s->position < s->format.dataBytes) {
+    // Start part-way: the same point of the sound in the device's format, on a whole sample frame.
+    // (A looping sound always starts from its beginning.)
+    const uint64_t frameBytes = static_cast<uint64_t>(deviceChannels_) * SDL_AUDIO_BITSIZE(deviceFormat_) / 8;
+    const uint64_t offset = uint64_t{s->position} * s->chunk->alen / s->format.dataBytes / frameBytes * frameBytes;
+    FreeChunk(s->tail);
+    s->tail = Mix_QuickLoad_RAW(s->chunk->abuf + offset, static_cast<Uint32>(s->chunk->alen - offset));
+    if (s->tail) sound = s->tail;
+  }
+  Mix_PlayChannel(s->channel, sound, looping ? -1 : 0);
+  s->position = 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,338 @@
+#include "platform/sdl/SdlDisplay.h"
+
+#include <time.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+#include <thread>
+
+#include "platform/system/Error.h"
+
+namespace platform {
+
+namespace {
+
+constexpr int kWindowScale = 2;          // a window starts at twice the back buffer's size
+constexpr int kLostPollMs = 10;          // how long ExclusiveHeld rests while the display is away
+constexpr int kFrameTimeReportEvery = 300;
+
+PresentPath ChosenPath() {
+  const char* v = std::getenv("ORVANE_PRESENT");
+  if (v && std::string_view(v).starts_with("renderer")) return PresentPath::Renderer;
+  return PresentPath::WindowSurface;
+}
+
+bool LockTexture() {
+  const char* v = std::getenv("ORVANE_PRESENT");
+  return v && std::string_view(v) == "renderer-lock";
+}
+
+double Ms(SdlDisplay::Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+// This thread's processor time in milliseconds: what the frame really cost, however busy the machine.
+double CpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+// Where a back buffer of w x h lands in an area of areaW x areaH: the largest whole scale that fits
+// (at least 1), centred.
+struct Placement {
+  int scale, x, y;
+};
+Placement Letterbox(int w, int h, int areaW, int areaH) {
+  const int scale = std::max(1, std::min(areaW / w, areaH / h));
+  return {scale, (areaW - w * scale) / 2, (areaH - h * scale) / 2};
+}
+
+// Scales `src` by a whole number into `dst` at (ox, oy), mapping each RGB565 value through `colours`,
+// clipped to `dst`. One scaled row is built once and copied `scale` times.
+template <typename Pixel>
+void ScaleInto(const Surface& src, SDL_Surface* dst, const Placement& at, const std::vector<uint32_t>& colours,
+               std::vector<uint32_t>& rowBuffer) {
+  const int x0 = std::max(0, at.x), x1 = std::min(dst->w, at.x + src.Width() * at.scale);
+  if (x1 <= x0) return;
+  const int visible = x1 - x0;
+  rowBuffer.resize(static_cast<size_t>(visible) * 2);  // room for Pixel of either width
+  Pixel* row = reinterpret_cast<Pixel*>(rowBuffer.data());
+  auto* base = static_cast<uint8_t*>(dst->pixels);
+  for (int sy = 0; sy < src.Height(); ++sy) {
+    const int dy0 = at.y + sy * at.scale;
+    if (dy0 + at.scale <= 0 || dy0 >= dst->h) continue;
+    const uint16_t* s = src.Row(sy);
+    if (at.scale == 1) {
+      for (int i = 0; i < visible; ++i) row[i] = static_cast<Pixel>(colours[s[x0 - at.x + i]]);
+    } else {
+      int i = 0;
+      int sx = (x0 - at.x) / at.scale, rep = (x0 - at.x) % at.scale;
+      while (i < visible) {
+        const Pixel p = static_cast<Pixel>(colours[s[sx]]);
+        for (; rep < at.scale && i < visible; ++rep) row[i++] = p;
+        rep = 0;
+        ++sx;
+      }
+    }
+    for (int k = 0; k < at.scale; ++k) {
+      const int dy = dy0 + k;
+      if (dy < 0 || dy >= dst->h) continue;
+      std::memcpy(base + static_cast<size_t>(dy) * dst->pitch + static_cast<size_t>(x0) * sizeof(Pixel), row,
+                  static_cast<size_t>(visible) * sizeof(Pixel));
+    }
+  }
+}
+
+}  // namespace
+
+SdlDisplay::SdlDisplay() : path_(ChosenPath()), timing_(std::getenv("ORVANE_FRAME_TIMES") != nullptr) {
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // nearest: whole pixels stay whole
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+}
+
+SdlDisplay::~SdlDisplay() {
+  if (texture_) SDL_DestroyTexture(texture_);
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (window_) SDL_DestroyWindow(window_);
+}
+
+void SdlDisplay::Open(const std::string& caption) {
+  if (window_) {
+    SDL_SetWindowTitle(window_, caption.c_str());
+    SDL_ShowWindow(window_);
+    return;
+  }
+  window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             back_.Width() * kWindowScale, back_.Height() * kWindowScale,
+                             SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE);
+  if (!window_) Fail(std::string("SDL_CreateWindow: ") + SDL_GetError());
+  SDL_ShowCursor(SDL_DISABLE);
+  if (path_ == PresentPath::Renderer) CreateRenderer();
+  Present();  // black until the first frame
+}
+
+void SdlDisplay::CreateRenderer() {
+  renderer_ = SDL_CreateRenderer(window_, -1, 0);
+  if (!renderer_) Fail(std::string("SDL_CreateRenderer: ") + SDL_GetError());
+  if (timing_) {
+    SDL_RendererInfo info{};
+    SDL_GetRendererInfo(renderer_, &info);
+    std::fprintf(stderr, "presenting with the %s renderer%s\n", info.name,
+                 LockTexture() ? " (texture locked)" : " (texture updated)");
+  }
+}
+
+void SdlDisplay::SetDisplayMode(int width, int height) {
+  if (width <= 0 || height <= 0) Fail("SetDisplayMode: bad size " + std::to_string(width) + "x" + std::to_string(height));
+  back_ = Surface(width, height);
+  if (window_ && !(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP)) {
+    SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    SDL_ShowCursor(SDL_DISABLE);
+  }
+}
+
+void SdlDisplay::RestoreDisplayMode() {
+  if (!window_) return;
+  SDL_SetWindowFullscreen(window_, 0);
+  SDL_HideWindow(window_);
+  SDL_ShowCursor(SDL_ENABLE);
+}
+
+void SdlDisplay::ToggleFullScreen() {
+  const bool full = SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP;
+  SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  SDL_ShowCursor(full ? SDL_ENABLE : SDL_DISABLE);
+  focused_ = true;  // the switch itself is no loss of the display
+  lastWindowSurface_ = nullptr;
+}
+
+void SdlDisplay::HandleEvent(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_QUIT:
+      pending_.closed = true;
+      break;
+    case SDL_WINDOWEVENT:
+      switch (e.window.event) {
+        case SDL_WINDOWEVENT_CLOSE: pending_.closed = true; break;
+        case SDL_WINDOWEVENT_FOCUS_LOST: focused_ = false; break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED: focused_ = true; break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_EXPOSED: lastWindowSurface_ = nullptr; break;
+        default: break;
+      }
+      break;
+    case SDL_MOUSEBUTTONUP:
+      if (e.button.button == SDL_BUTTON_LEFT) pending_.clicked = true;
+      break;
+    case SDL_KEYDOWN:
+      if ((e.key.keysym.sym == SDLK_RETURN || e.key.keysym.sym == SDLK_KP_ENTER) && (e.key.keysym.mod & KMOD_ALT) &&
+          !e.key.repeat && window_) {
+        ToggleFullScreen();
+        break;
+      }
+      if (onInputEvent) onInputEvent(e);
+      break;
+    default:
+      if (onInputEvent) onInputEvent(e);
+      break;
+  }
+}
+
+void SdlDisplay::Poll() {
+  if (onPumpStart) onPumpStart();
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) HandleEvent(e);
+}
+
+WindowEvents SdlDisplay::PumpEvents() {
+  Poll();
+  const WindowEvents out = pending_;
+  pending_ = {};
+  return out;
+}
+
+bool SdlDisplay::ExclusiveHeld() {
+  Poll();  // clicks and closing are kept for the next PumpEvents
+  if (!window_) return true;
+  const uint32_t flags = SDL_GetWindowFlags(window_);
+  const bool minimised = flags & SDL_WINDOW_MINIMIZED;
+  const bool full = flags & SDL_WINDOW_FULLSCREEN_DESKTOP;
+  const bool held = !minimised && !(full && !focused_);
+  if (!held) SDL_Delay(kLostPollMs);
+  return held;
+}
+
+void SdlDisplay::Flip() {
+  if (!timing_) {
+    Present();
+    WaitForNextTick();
+    return;
+  }
+  const double cpuStart = CpuMs();
+  const Clock::time_point start = Clock::now();
+  Present();
+  const double cpuPresented = CpuMs();
+  const Clock::time_point presented = Clock::now();
+  WaitForNextTick();
+  ReportFrameTimes(start, presented, cpuStart, cpuPresented);
+}
+
+void SdlDisplay::WaitForNextTick() {
+  const Clock::time_point now = Clock::now();
+  if (!clockStarted_) {
+    epoch_ = now;
+    clockStarted_ = true;
+  }
+  // The next tick after now: a late frame waits for the following tick and never catches up.
+  const auto ticks = (now - epoch_) / kFramePeriod + 1;
+  std::this_thread::sleep_until(epoch_ + ticks * kFramePeriod);
+}
+
+void SdlDisplay::ReportFrameTimes(Clock::time_point flipStart, Clock::time_point presented, double cpuStart,
+                                  double cpuPresented) {
+  const Clock::time_point end = Clock::now();
+  if (lastFlipEnd_ != Clock::time_point{}) {
+    times_.gameCpu += cpuStart - lastCpu_;
+    times_.presentCpu += cpuPresented - cpuStart;
+    times_.gameWall += Ms(flipStart - lastFlipEnd_);
+    times_.presentWall += Ms(presented - flipStart);
+    times_.frameWall += Ms(end - lastFlipEnd_);
+    if (++times_.frames == kFrameTimeReportEvery) {
+      const double n = times_.frames;
+      std::fprintf(stderr,
+                   "frame times over %d frames (processor / wall ms per frame): game %.3f / %.3f, present %.3f / %.3f, "
+                   "frame %.3f wall (%.1f fps)\n",
+                   times_.frames, times_.gameCpu / n, times_.gameWall / n, times_.presentCpu / n,
+                   times_.presentWall / n, times_.frameWall / n, 1000.0 * n / times_.frameWall);
+      times_ = {};
+    }
+  }
+  lastFlipEnd_ = end;
+  lastCpu_ = CpuMs();
+}
+
+void SdlDisplay::Present() {
+  if (!window_) return;
+  if (SDL_GetWindowFlags(window_) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) return;
+  if (path_ == PresentPath::Renderer) {
+    PresentWithRenderer();
+  } else {
+    PresentToWindowSurface();
+  }
+}
+
+void SdlDisplay::PresentToWindowSurface() {
+  SDL_Surface* ws = SDL_GetWindowSurface(window_);
+  if (!ws) Fail(std::string("SDL_GetWindowSurface: ") + SDL_GetError());
+  const int bytes = ws->format->BytesPerPixel;
+  if (bytes != 2 && bytes != 4) {
+    // An unusual desktop depth: hand the work to an SDL renderer instead.
+    path_ = PresentPath::Renderer;
+    CreateRenderer();
+    PresentWithRenderer();
+    return;
+  }
+  if (coloursFormat_ != ws->format->format) {
+    colours_.resize(65536);
+    for (uint32_t v = 0; v < 65536; ++v) {
+      const uint32_t r = v >> 11, g = (v >> 5) & 63, b = v & 31;
+      colours_[v] = SDL_MapRGB(ws->format, static_cast<uint8_t>(r << 3 | r >> 2), static_cast<uint8_t>(g << 2 | g >> 4),
+                               static_cast<uint8_t>(b << 3 | b >> 2));
+    }
+    coloursFormat_ = ws->format->format;
+  }
+  const bool fresh = ws != lastWindowSurface_ || back_.Width() != lastBackW_ || back_.Height() != lastBackH_;
+  if (SDL_MUSTLOCK(ws)) SDL_LockSurface(ws);
+  if (fresh) SDL_FillRect(ws, nullptr, SDL_MapRGB(ws->format, 0, 0, 0));
+  const Placement at = Letterbox(back_.Width(), back_.Height(), ws->w, ws->h);
+  if (bytes == 4) {
+    ScaleInto<uint32_t>(back_, ws, at, colours_, scaledRow_);
+  } else {
+    ScaleInto<uint16_t>(back_, ws, at, colours_, scaledRow_);
+  }
+  if (SDL_MUSTLOCK(ws)) SDL_UnlockSurface(ws);
+  if (fresh) {
+    SDL_UpdateWindowSurface(window_);
+  } else {
+    // Only the picture changes: the black around it is already on screen.
+    SDL_Rect r{std::max(0, at.x), std::max(0, at.y), std::min(ws->w, back_.Width() * at.scale),
+               std::min(ws->h, back_.Height() * at.scale)};
+    SDL_UpdateWindowSurfaceRects(window_, &r, 1);
+  }
+  lastWindowSurface_ = ws;
+  lastBackW_ = back_.Width();
+  lastBackH_ = back_.Height();
+}
+
+void SdlDisplay::PresentWithRenderer() {
+  if (!texture_ || textureW_ != back_.Width() || textureH_ != back_.Height()) {
+    if (texture_) SDL_DestroyTexture(texture_);
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, back_.Width(),
+                                 back_.Height());
+    if (!texture_) Fail(std::string("SDL_CreateTexture: ") + SDL_GetError());
+    textureW_ = back_.Width();
+    textureH_ = back_.Height();
+    SDL_RenderSetLogicalSize(renderer_, textureW_, textureH_);
+    SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
+  }
+  if (LockTexture()) {
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) Fail(std::string("SDL_LockTexture: ") + SDL_GetError());
+    for (int y = 0; y < textureH_; ++y) {
+      std::memcpy(static_cast<uint8_t*>(pixels) + static_cast<size_t>(y) * pitch, back_.Row(y),
+                  static_cast<size_t>(textureW_) * 2);
+    }
+    SDL_UnlockTexture(texture_);
+  } else {
+    SDL_UpdateTexture(texture_, nullptr, back_.Pixels().data(), textureW_ * 2);
+  }
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+  SDL_RenderPresent(renderer_);
+}
+
+}  // namespace platform

@@ -1,0 +1,89 @@
+// The SDL presenter: one window, full screen on the desktop, the back buffer shown letterboxed at the
+// largest whole-number scale with black around it, Alt+Enter switching between full screen and a
+// window. Flip paces the game at a fixed 60 Hz by sleeping to the next tick of its own clock.
+#pragma once
+
+#include <SDL.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/video/Display.h"
+
+namespace platform {
+
+// How the finished back buffer reaches the window.
+enum class PresentPath {
+  WindowSurface,  // our own scaler writes straight into the window's surface
+  Renderer,       // an SDL renderer with a streaming texture (SDL_RENDER_DRIVER picks the driver)
+};
+
+class SdlDisplay final : public Display {
+ public:
+  using Clock = std::chrono::steady_clock;
+  static constexpr Clock::duration kFramePeriod = std::chrono::nanoseconds(1000000000 / 60);
+
+  SdlDisplay();
+  ~SdlDisplay() override;
+
+  void Open(const std::string& caption) override;
+  void SetDisplayMode(int width, int height) override;
+  void RestoreDisplayMode() override;
+  Surface& BackBuffer() override { return back_; }
+  void Flip() override;
+  bool ExclusiveHeld() override;
+  WindowEvents PumpEvents() override;
+
+  // Keyboard and controller events go on to the input after the presenter has seen them; the input
+  // hears when a pump begins.
+  std::function<void(const SDL_Event&)> onInputEvent;
+  std::function<void()> onPumpStart;
+
+ private:
+  void HandleEvent(const SDL_Event& e);
+  void Poll();
+  void ToggleFullScreen();
+  void Present();
+  void PresentToWindowSurface();
+  void PresentWithRenderer();
+  void CreateRenderer();
+  void WaitForNextTick();
+  void ReportFrameTimes(Clock::time_point flipStart, Clock::time_point presented, double cpuStart,
+                        double cpuPresented);
+
+  SDL_Window* window_ = nullptr;
+  PresentPath path_ = PresentPath::WindowSurface;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  int textureW_ = 0, textureH_ = 0;
+
+  Surface back_{320, 240};
+  // RGB565 to the window surface's pixel format, made when that format is first seen.
+  std::vector<uint32_t> colours_;
+  uint32_t coloursFormat_ = 0;
+  SDL_Surface* lastWindowSurface_ = nullptr;
+  int lastBackW_ = 0, lastBackH_ = 0;
+  std::vector<uint32_t> scaledRow_;
+
+  bool focused_ = true;  // until the window is told it lost the focus
+  WindowEvents pending_;
+
+  // The 60 Hz frame clock: tick n is at epoch_ + n periods.
+  Clock::time_point epoch_{};
+  bool clockStarted_ = false;
+
+  // Frame times, printed every few seconds when ORVANE_FRAME_TIMES is set.
+  bool timing_ = false;
+  struct FrameTimes {
+    double gameCpu = 0, presentCpu = 0, gameWall = 0, presentWall = 0, frameWall = 0;
+    int frames = 0;
+  };
+  FrameTimes times_;
+  Clock::time_point lastFlipEnd_{};
+  double lastCpu_ = 0;
+};
+
+}  // namespace platform
