@@ -388,7 +388,7 @@ Stereo RenderSong(const Song& song) {
     }
     FadeEdges(dry, 2.0, 5.0);
   }
-  Normalise(dry, song.peak);
+  if (song.peak > 0.0) Normalise(dry, song.peak);
   return dry;
 }
 

@@ -72,7 +72,7 @@ struct Song {
   double echoFeedback = 0.35;
   double roomSize = 0.6;
   double roomGain = 0.5;
-  double peak = 0.5;          // final peak level, linear
+  double peak = 0.5;          // final peak level, linear; 0 leaves the mix at its own level (for balancing parts)
   double tailSeconds = 2.0;   // for a tune played once: time left to ring out
 };
 

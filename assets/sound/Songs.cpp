@@ -154,7 +154,7 @@ Song PlumValeSong() {
   arp.release = 0.1;
   song.arpVoice = arp;
   song.bassVoice = PluckBass(0.75);
-  song.stabVoice = Stab(0.32);
+  song.stabVoice = Stab(0.4);
   song.bassOctave = 2;
   song.chordOctave = 4;
   song.arpOctave = 5;
@@ -264,7 +264,7 @@ Song AshMoorSong() {
   bass.sustain = 0.7;
   bass.release = 0.03;
   bass.legato = 0.85;
-  bass.gain = 0.7;
+  bass.gain = 0.6;
   song.bassVoice = bass;
 
   Instrument pad;
