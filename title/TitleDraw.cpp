@@ -6,11 +6,8 @@
 
 #include "engine/core/Numbers.h"
 #include "title/ScreenBlit.h"
-#include "title/Title.h"
-#if __has_include("platform/video/Text.h")
 #include "platform/video/Text.h"
-#define ORVANE_TITLE_HAS_TEXT 1
-#endif
+#include "title/Title.h"
 
 namespace orvane {
 
@@ -131,14 +128,10 @@ void Title::DrawLogo() {
 }
 
 void Title::DrawPrompt() {
-#ifdef ORVANE_TITLE_HAS_TEXT
   platform::DrawText(WorkSurface, 80, 200, "Press", kTextColor);
   platform::DrawText(WorkSurface, 126, 186, "S for Zinto", kTextColor);
   platform::DrawText(WorkSurface, 150, 200, "or", kTextColor);
   platform::DrawText(WorkSurface, 126, 214, "T for Kubo", kTextColor);
-#else
-  (void)kTextColor;
-#endif
 }
 
 void Title::Present() {
