@@ -1,5 +1,6 @@
 // The act cycle: the title card while the player cannot move, the end sign, the bonus tally, the
 // restart after a death or at the next act, and the end of the program.
+#include <initializer_list>
 #include <string>
 
 #include "engine/core/ConfigFile.h"
@@ -90,13 +91,9 @@ void ZoneForm::TallyCount() {
   if (!(EndStepClock > 1)) return;
   EndStepClock = 0;
   if (ActDone <= kTallyCountFrom) return;
-  if (RingBonus > 0) {
-    RingBonus -= kTallyStep;
-    TallyTotal += kTallyStep;
-    Score += kTallyStep;
-  }
-  if (TimeBonus > 0) {
-    TimeBonus -= kTallyStep;
+  for (int32_t* bonus : {&RingBonus, &TimeBonus}) {
+    if (*bonus <= 0) continue;  // a bonus of 0 or below is exhausted
+    *bonus -= kTallyStep;
     TallyTotal += kTallyStep;
     Score += kTallyStep;
   }
@@ -138,11 +135,7 @@ void ZoneForm::ResetAct() {
 
   CapsuleState = 0;
   OnCapsule = 0;
-  constexpr int kDebrisOffsetX[6] = {0, 8, 24, 32, 40, 56};
-  for (int j = 0; j < 6; ++j) {
-    DebrisX[j] = CapsuleX + kDebrisOffsetX[j];
-    DebrisY[j] = CapsuleY + 16;
-  }
+  PutDebrisOnCapsule();  // the freed figures are not put back
 
   if (Dying == 0) ActIndex += 1;  // the act was finished
   if (ActIndex == kZoneComplete) {

@@ -45,6 +45,8 @@ class ZoneForm {
   // One pass of the main loop: Movement, Animation, the clock, Parallax, Blit, window events.
   void Frame();
   void ClockTick();
+  // The capsule's six pieces back in place on the closed capsule.
+  void PutDebrisOnCapsule();
   // Lets the window system process pending events: a click ends the program, and so does closing
   // the window (as Escape would).
   void ProcessWindowEvents();

@@ -63,10 +63,7 @@ void ZoneForm::RunZone() {
   }
   CapsuleX = kCapsuleX;
   CapsuleY = kCapsuleY;
-  for (int j = 0; j < 6; ++j) {
-    DebrisX[j] = CapsuleX + kDebrisOffsetX[j];
-    DebrisY[j] = CapsuleY + kPieceDropY;
-  }
+  PutDebrisOnCapsule();
   for (int i = 0; i < 16; ++i) FigureY[i] = CapsuleY + kPieceDropY;
   for (int i = 0; i < 16; ++i) {
     FigureX[i] = CapsuleX + kFigureSpacingX * i;
@@ -119,6 +116,13 @@ void ZoneForm::ClockTick() {
   if (ClockSeconds == 60) {
     ClockSeconds = 0;
     ClockMinutes = AddSaturated(ClockMinutes, 1);
+  }
+}
+
+void ZoneForm::PutDebrisOnCapsule() {
+  for (int j = 0; j < 6; ++j) {
+    DebrisX[j] = CapsuleX + kDebrisOffsetX[j];
+    DebrisY[j] = CapsuleY + kPieceDropY;
   }
 }
 
