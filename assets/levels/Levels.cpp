@@ -32,10 +32,8 @@ Level LoadLevel(const std::filesystem::path& textFile) {
 }
 
 assets::Bytes CurveFileBytes() {
-  constexpr int kRadius = 128;
   assets::Bytes bytes(kCurveEntries);
-  for (int i = 0; i < kCurveEntries; ++i)
-    bytes[static_cast<size_t>(i)] = static_cast<uint8_t>(std::lround(std::sqrt(double(kRadius * kRadius - i * i))));
+  for (int i = 0; i < kCurveEntries; ++i) bytes[static_cast<size_t>(i)] = static_cast<uint8_t>(CurveHeight(i));
   return bytes;
 }
 

@@ -25,7 +25,7 @@ std::filesystem::path SourceFolder();
 // Reads and compiles one level text; throws LevelError naming the file.
 Level LoadLevel(const std::filesystem::path& textFile);
 
-// Qloop.crv: entry i is round(sqrt(128^2 - i^2)), i = 0..128.
+// Qloop.crv: the 129 entries of CurveHeight (Shapes.h).
 assets::Bytes CurveFileBytes();
 
 // Ringdepth's Level.map: 71 depth rows of 9 cells, cell k at offset k.

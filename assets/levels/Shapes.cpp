@@ -128,8 +128,8 @@ bool SolidAt(const ZoneValues& zone, const uint8_t* main, int x, int y) {
 }
 
 int CurveHeight(int i) {
-  if (i < 0 || i > 128) return 0;
-  return static_cast<int>(std::lround(std::sqrt(double(128 * 128 - i * i))));
+  if (i < 0 || i > kCurveRadius) return 0;
+  return static_cast<int>(std::lround(std::sqrt(double(kCurveRadius * kCurveRadius - i * i))));
 }
 
 bool SolidWithCurves(const ZoneValues& zone, const uint8_t* main, const uint8_t* fore, int x, int y) {

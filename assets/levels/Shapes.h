@@ -87,7 +87,12 @@ std::optional<double> FloorAt(Shape shape, int localX);
 // inside is hollow), wall-only blocks as solid.
 bool SolidAt(const ZoneValues& zone, const uint8_t* main, int x, int y);
 
-// Height of the loop curve at i (0..128): round(sqrt(128^2 - i^2)).
+// The loop curve: a quarter circle of radius 126 in a 128-pixel block,
+// entry i = round(sqrt(126^2 - i^2)) for i = 0..126 and 0 beyond. With the
+// full 128 the right-hand wall would reach into the next column and throw
+// the rider out of the loop; 126 also lets the rider leave the lower-left
+// piece's wall for its floor at the bottom of the loop.
+constexpr int kCurveRadius = 126;
 int CurveHeight(int i);
 
 // As SolidAt, but loop and pipe pieces are solid outside their curve:

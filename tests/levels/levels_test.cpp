@@ -174,16 +174,21 @@ TEST(LevelCompiler, AGroundReferenceOverAPitIsRefused) {
 
 // ---------------------------------------------------------------- curve and demo floor
 
-TEST(CurveFile, IsAQuarterCircleOfRadius128) {
+TEST(CurveFile, IsAQuarterCircleOfRadius126InsideTheBlock) {
   const auto curve = levels::CurveFileBytes();
   ASSERT_EQ(curve.size(), 129u);
-  EXPECT_EQ(curve[0], 128);
+  EXPECT_EQ(curve[0], 126);    // the right-hand wall stays inside its own column
+  EXPECT_EQ(curve[126], 0);
+  EXPECT_EQ(curve[127], 0);
   EXPECT_EQ(curve[128], 0);
-  EXPECT_EQ(curve[64], 111);   // sqrt(12288) = 110.85
-  EXPECT_EQ(curve[127], 16);   // sqrt(255) = 15.97
-  EXPECT_EQ(curve[90], 91);    // sqrt(8284) = 91.02
+  EXPECT_EQ(curve[64], 109);   // sqrt(11780) = 108.54
+  EXPECT_EQ(curve[90], 88);    // sqrt(7776) = 88.18
+  EXPECT_EQ(curve[125], 16);   // sqrt(251) = 15.84
+  // at the height where the lower-left piece hands the rider from wall to floor,
+  // 19 pixels above the ground, the wall lies right of local x 64
+  EXPECT_GT(128 - curve[128 - 19], 64);
   for (int i = 1; i < 129; ++i) EXPECT_LE(curve[i], curve[i - 1]) << i;
-  for (int i = 0; i < 129; ++i) EXPECT_EQ(curve[i], std::lround(std::sqrt(16384.0 - i * i))) << i;
+  for (int i = 0; i <= 126; ++i) EXPECT_EQ(curve[i], std::lround(std::sqrt(126.0 * 126.0 - i * i))) << i;
 }
 
 TEST(DemoFloor, Has639CellsOfTheDrawnKindsOnly) {
@@ -227,6 +232,8 @@ struct Act {
     Fore(g - 2, c + 1) = 7;
     Main(g - 1, c - 1) = static_cast<uint8_t>(end);
     Main(g - 1, c + 2) = static_cast<uint8_t>(end);
+    Main(g - 2, c - 1) = static_cast<uint8_t>(end);
+    Main(g - 2, c + 2) = static_cast<uint8_t>(end);
     Fore(g - 3, c) = 9;
     Fore(g - 3, c + 1) = 9;
   }
@@ -254,7 +261,7 @@ TEST(LevelCheck, AcceptsASoundActWithALoopAPipeAndStandingItems) {
   act.Loop(10, 7);
   act.Fore(6, 30) = 6;         // a lone right pipe with open air on its right
   act.Main(6, 40) = 65;        // a lone left pipe
-  act.AddItem(1, 1300, 700);   // a ring in the air
+  act.AddItem(1, 1400, 700);   // a ring inside the loop
   act.AddItem(17, 2000, 864);  // a spring standing on the ground
   act.AddItem(3, 2100, 864);   // a box
   act.AddItem(24, 2200, 846);  // a lamp post: its pole ends 50 below its y
@@ -288,6 +295,12 @@ TEST(LevelCheck, RejectsLoopsOutOfTheLayout) {
     act.Loop(10, 7);
     act.Main(6, 10) = 0;  // lower-left piece missing
     ExpectFault(act, "cell (row 5, column 10)", "lower-left piece 65 missing");
+  }
+  {
+    Act act;
+    act.Loop(10, 7);
+    act.Main(5, 12) = 0;  // open beside the upper-right piece
+    ExpectFault(act, "cell (row 5, column 10)", "end markers 67 missing beside the upper pieces");
   }
   {
     Act act;

@@ -110,11 +110,14 @@ class Checker {
         need(Fore(g - 2, c) < levels::kForeLowerRight && Fore(g - 1, c) < levels::kForeLowerRight,
              "a right-hand piece or marker lies in the left-hand cells");
         need(OpenCell(g - 3, c) && OpenCell(g - 3, c + 1), "the cells above the loop must be open");
-        need(OpenCell(g - 2, c - 1) && OpenCell(g - 2, c + 2), "the cells beside the loop's upper half must be open");
+        need(Main(g - 2, c - 1) == zone_.loopEnd && Main(g - 2, c + 2) == zone_.loopEnd,
+             "end markers " + le + " missing beside the upper pieces (row " + std::to_string(g - 2) +
+                 "): an open cell there throws the rider off the loop");
         // a broken loop is reported once, here; its pieces are not reported again as strays
         if (report_.faults.size() == before) ++report_.stats.loops;
-        for (auto [rr, cc] : std::array<std::pair<int, int>, 8>{{{g - 1, c}, {g - 2, c}, {g - 1, c + 1}, {g - 2, c + 1},
-                                                                  {g - 1, c - 1}, {g - 1, c + 2}, {g - 3, c}, {g - 3, c + 1}}})
+        for (auto [rr, cc] : std::array<std::pair<int, int>, 10>{{{g - 1, c}, {g - 2, c}, {g - 1, c + 1}, {g - 2, c + 1},
+                                                                   {g - 1, c - 1}, {g - 1, c + 2}, {g - 2, c - 1}, {g - 2, c + 2},
+                                                                   {g - 3, c}, {g - 3, c + 1}}})
           explained_.insert(rr * kCols + cc);
       }
   }
