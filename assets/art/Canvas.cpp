@@ -263,6 +263,17 @@ void Outline(Image& img, int x0, int y0, int w, int h, Rgb ink, bool diagonal) {
 
 void Outline(Image& img, Rgb ink, bool diagonal) { Outline(img, 0, 0, img.width(), img.height(), ink, diagonal); }
 
+void InkEdges(Image& img, Rgb ink) {
+  std::vector<std::pair<int, int>> edge;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) {
+      if (!img.Opaque(x, y)) continue;
+      if (!img.Opaque(x - 1, y) || !img.Opaque(x + 1, y) || !img.Opaque(x, y - 1) || !img.Opaque(x, y + 1))
+        edge.emplace_back(x, y);
+    }
+  for (auto [x, y] : edge) img.Set(x, y, ink);
+}
+
 double Hash(int x, int y, int seed) {
   uint32_t h = static_cast<uint32_t>(x) * 374761393u + static_cast<uint32_t>(y) * 668265263u +
                static_cast<uint32_t>(seed) * 2246822519u;

@@ -94,6 +94,9 @@ void ThickLine(Image& img, double x1, double y1, double x2, double y2, double r,
 void Outline(Image& img, int x, int y, int w, int h, Rgb ink = kInk, bool diagonal = false);
 void Outline(Image& img, Rgb ink = kInk, bool diagonal = false);
 
+// Recolours the opaque pixels on the edge of every shape (next to a clear pixel) with `ink`.
+void InkEdges(Image& img, Rgb ink = kInk);
+
 // Small deterministic noise in [0, 1).
 double Hash(int x, int y, int seed = 0);
 // Smooth value noise in [0, 1), periodic with `period` cells horizontally when period > 0.

@@ -33,7 +33,7 @@ class HeroPen {
     Map(cx, cy, X, Y);
     const double a = ang - rot_;
     ry *= stretch_;
-    if (outline) BallShape(img_, X, Y, rx * s_ + ink_, ry * s_ + ink_, a, InkRamp(), 0);
+    if (outline) BallShape(img_, X, Y, rx * s_ + ink_, ry * s_ + ink_, a, Border(ramp), 0);
     BallShape(img_, X, Y, rx * s_, ry * s_, a, ramp, flat);
   }
   void Tube(double x1, double y1, double x2, double y2, double r1, double r2, const Ramp& ramp,
@@ -41,8 +41,18 @@ class HeroPen {
     double X1, Y1, X2, Y2;
     Map(x1, y1, X1, Y1);
     Map(x2, y2, X2, Y2);
-    if (!noOutline) TubeShape(img_, X1, Y1, X2, Y2, r1 * s_ + ink_, r2 * s_ + ink_, InkRamp(), 0);
+    if (!noOutline) TubeShape(img_, X1, Y1, X2, Y2, r1 * s_ + ink_, r2 * s_ + ink_, Border(ramp), 0);
     TubeShape(img_, X1, Y1, X2, Y2, r1 * s_, r2 * s_, ramp);
+  }
+  // Only the border of a tube (so a chain of tubes can be bordered first and filled after).
+  void TubeBorder(double x1, double y1, double x2, double y2, double r1, double r2, const Ramp& ramp) {
+    double X1, Y1, X2, Y2;
+    Map(x1, y1, X1, Y1);
+    Map(x2, y2, X2, Y2);
+    TubeShape(img_, X1, Y1, X2, Y2, r1 * s_ + ink_, r2 * s_ + ink_, Border(ramp), 0);
+  }
+  void TubeFill(double x1, double y1, double x2, double y2, double r1, double r2, const Ramp& ramp) {
+    Tube(x1, y1, x2, y2, r1, r2, ramp, true);
   }
   void FlatEllipse(double cx, double cy, double rx, double ry, Rgb c) {
     Ramp r{{c, c, c, c}};
@@ -93,7 +103,7 @@ class HeroPen {
     double X, Y;
     Map(cx, cy, X, Y);
     const double R = r * s_;
-    FillCircle(img_, X, Y, R + ink_, kInk);
+    FillCircle(img_, X, Y, R + ink_, Border(skin)[0]);
     for (int y = static_cast<int>(Y - R - 1); y <= static_cast<int>(Y + R + 1); ++y)
       for (int x = static_cast<int>(X - R - 1); x <= static_cast<int>(X + R + 1); ++x) {
         const double u = (x - X) / R, v = (y - Y) / R, d = u * u + v * v;
@@ -111,6 +121,11 @@ class HeroPen {
   }
 
  private:
+  // Parts are separated by a line of their own darkest tone; the silhouette gets the ink later.
+  static Ramp Border(const Ramp& r) {
+    const Rgb c = Mix(Shade(r.c[0], 0.62), kInk, 0.35);
+    return Ramp{{c, c, c, c}};
+  }
   static const Ramp& InkRamp() {
     static const Ramp ink{{kInk, kInk, kInk, kInk}};
     return ink;

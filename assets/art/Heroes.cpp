@@ -92,9 +92,9 @@ void ZintoHead(HeroPen& pen, double hx, double hy, double tilt, const Pose& p) {
   };
   double x, y, x2, y2;
   // crest: three golden spines sweeping back
-  R(-3.0, -5.2, x, y), R(-9.5, -8.5, x2, y2), pen.Tube(x, y, x2, y2, 2.0, 0.5, kGold);
-  R(-5.2, -2.0, x, y), R(-11.5, -2.8, x2, y2), pen.Tube(x, y, x2, y2, 2.0, 0.5, kGold);
-  R(-5.0, 1.6, x, y), R(-10.0, 4.2, x2, y2), pen.Tube(x, y, x2, y2, 1.7, 0.5, kGold);
+  R(-2.0, -5.6, x, y), R(-7.5, -9.0, x2, y2), pen.Tube(x, y, x2, y2, 1.9, 0.45, kGold);
+  R(-4.6, -3.0, x, y), R(-10.2, -4.6, x2, y2), pen.Tube(x, y, x2, y2, 1.8, 0.45, kGold);
+  R(-5.4, 0.6, x, y), R(-9.6, 1.4, x2, y2), pen.Tube(x, y, x2, y2, 1.5, 0.45, kGold);
   // skull and snout
   pen.Ball(hx, hy, 7.2, 6.6, -tilt, kZintoSkin);
   R(5.2, 2.4, x, y);
@@ -138,17 +138,22 @@ void DrawZinto(HeroPen& pen, const Pose& p) {
   // far arm and leg
   Arm(pen, shX - 1.0, shY, p.armB, p.elbowB, 4.0, 3.6, 1.6, farSkin, farCream, 1.9);
   Leg(pen, hipX - 0.8, hipY, p.hipB, p.kneeB, p.footB, 5.6, 5.6, 2.2, 1.8, farSkin, farTeal, 3.7, 2.1, nullptr);
-  // tail
+  // tail: all borders first, then the fill, so the tail reads as one piece
   {
-    double x = hipX - 2.5, y = hipY + 0.5;
-    double t = kPi - 0.55 + 0.2 * std::sin(p.lean);
-    const double bend = 0.14 + 0.12 * p.tail;
-    for (int i = 0; i < 8; ++i) {
-      const double nx = x + 2.0 * std::cos(t), ny = y + 2.0 * std::sin(t);
-      const double r = 2.8 - i * 0.26;
-      pen.Tube(x, y, nx, ny, r, r - 0.26, i >= 6 ? kGold : kZintoSkin);
-      x = nx, y = ny, t += bend;
+    constexpr int kSegments = 7;
+    double xs[kSegments + 1], ys[kSegments + 1];
+    xs[0] = hipX - 2.0, ys[0] = hipY + 0.5;
+    double t = kPi - 0.75 + 0.3 * std::sin(p.lean) - 0.2 * p.tail;
+    const double bend = 0.2 + 0.1 * p.tail;
+    for (int i = 0; i < kSegments; ++i) {
+      xs[i + 1] = xs[i] + 1.9 * std::cos(t), ys[i + 1] = ys[i] + 1.9 * std::sin(t);
+      t += bend;
     }
+    auto radius = [](int i) { return 2.8 - i * 0.3; };
+    for (int i = 0; i < kSegments; ++i)
+      pen.TubeBorder(xs[i], ys[i], xs[i + 1], ys[i + 1], radius(i), radius(i + 1), kZintoSkin);
+    for (int i = 0; i < kSegments; ++i)
+      pen.TubeFill(xs[i], ys[i], xs[i + 1], ys[i + 1], radius(i), radius(i + 1), i >= kSegments - 2 ? kGold : kZintoSkin);
   }
   // torso and belly
   pen.Tube(hipX, hipY, chestX, chestY, 4.2, 4.7, kZintoSkin);
@@ -160,12 +165,11 @@ void DrawZinto(HeroPen& pen, const Pose& p) {
   {
     const double fly = std::clamp(p.scarf, 0.0, 1.2);
     const double bx = chestX - 2.4, by = chestY - 0.2;
-    pen.Tube(bx, by, bx - 3.0 - 5.0 * fly, by + 4.0 - 4.5 * fly, 1.8, 0.9, kGold);
-    pen.Tube(bx, by + 0.5, bx - 2.0 - 3.5 * fly, by + 5.2 - 2.5 * fly, 1.5, 0.8, kGold);
+    pen.Tube(bx, by, bx - 2.5 - 5.0 * fly, by + 3.5 - 4.0 * fly, 1.5, 0.8, kGold);
   }
   // head, then the scarf band around the neck
   ZintoHead(pen, headX, headY, p.headTilt, p);
-  pen.Tube(chestX - 3.0, chestY - 0.6, chestX + 2.6, chestY - 1.2, 1.9, 1.9, kGold);
+  pen.Tube(chestX - 2.6, chestY - 0.4, chestX + 2.4, chestY - 1.0, 1.5, 1.5, kGold);
   // near arm
   Arm(pen, shX + 0.6, shY, p.armF, p.elbowF, 4.0, 3.6, 1.7, kZintoSkin, kZintoCream, 2.0);
 }
@@ -174,11 +178,11 @@ void DrawZinto(HeroPen& pen, const Pose& p) {
 
 void KuboWing(HeroPen& pen, double ax, double ay, double wing, double scale, const Ramp& ramp) {
   // wing > 0 raises the wing, < 0 lowers it; 0 folds it along the back.
-  const double ang = -0.45 - 1.0 * wing;  // direction of the wing, screen angle from pointing back
-  const double len = (6.2 + 2.2 * std::fabs(wing)) * scale;
+  const double ang = -0.35 - 0.85 * wing;  // direction of the wing, screen angle from pointing back
+  const double len = (6.6 + 4.4 * std::fabs(wing)) * scale;
   const double dx = -std::cos(ang), dy = std::sin(ang);
   const double cx = ax + dx * len * 0.75, cy = ay + dy * len * 0.75;
-  pen.Ball(cx, cy, len, 3.2 * scale + 0.6 * std::fabs(wing), std::atan2(dy, dx), ramp);
+  pen.Ball(cx, cy, len, 3.4 * scale + 0.6 * std::fabs(wing), std::atan2(dy, dx), ramp);
   pen.FlatEllipse(cx + dx * len * 0.3, cy + dy * len * 0.3, 1.5 * scale, 1.3 * scale, ramp[0]);
   pen.Dot(cx + dx * len * 0.3 - 0.4, cy + dy * len * 0.3 - 0.4, ramp[3]);
 }
@@ -190,63 +194,65 @@ void KuboHead(HeroPen& pen, double hx, double hy, double tilt, const Pose& p) {
     oy = hy + dx * s + dy * c;
   };
   double x, y, x2, y2;
-  // feelers
-  R(1.0, -6.8, x, y), R(4.2, -10.6, x2, y2), pen.Tube(x, y, x2, y2, 0.7, 0.6, kKuboFur);
-  pen.Ball(x2 + 0.6, y2, 1.4, 1.4, 0, kKuboAmber);
-  R(4.4, -6.0, x, y), R(8.6, -9.2, x2, y2), pen.Tube(x, y, x2, y2, 0.7, 0.6, kKuboFur);
-  pen.Ball(x2 + 0.6, y2, 1.4, 1.4, 0, kKuboAmber);
-  // ears
-  R(-6.0, -5.4, x, y), pen.Ball(x, y, 3.4, 3.4, 0, kKuboFur), pen.Ball(x + 0.4, y + 0.3, 1.7, 1.7, 0, kPink, false);
+  // feelers curling forward
+  R(0.5, -7.6, x, y), R(4.0, -10.2, x2, y2), pen.Tube(x, y, x2, y2, 0.6, 0.6, kKuboFur);
+  pen.Ball(x2 + 0.9, y2 + 0.2, 1.3, 1.3, 0, kKuboAmber);
+  R(4.6, -6.6, x, y), R(8.6, -8.8, x2, y2), pen.Tube(x, y, x2, y2, 0.6, 0.6, kKuboFur);
+  pen.Ball(x2 + 0.9, y2 + 0.2, 1.3, 1.3, 0, kKuboAmber);
+  // far ear
+  R(-6.6, -5.6, x, y), pen.Ball(x, y, 3.5, 3.5, 0, kKuboFur), pen.Ball(x + 0.4, y + 0.3, 1.8, 1.8, 0, kPink, false);
   // skull
-  pen.Ball(hx, hy, 9.2, 8.0, -tilt, kKuboFur);
+  pen.Ball(hx, hy, 10.4, 8.6, -tilt, kKuboFur);
   // amber face mask
-  R(3.6, 2.0, x, y);
-  pen.Ball(x, y, 5.6, 4.6, -tilt, kKuboAmber, false);
-  R(-0.2, -1.2, x, y), pen.Ball(x, y, 2.6, 2.6, 0, kKuboAmber, false);
+  R(4.2, 2.2, x, y);
+  pen.Ball(x, y, 6.2, 4.9, -tilt, kKuboAmber, false);
+  R(1.0, -1.0, x, y), pen.Ball(x, y, 3.0, 3.0, 0, kKuboAmber, false);
+  R(7.0, -1.4, x, y), pen.Ball(x, y, 2.8, 3.0, 0, kKuboAmber, false);
   // eyes: the far one smaller
-  R(1.0, -1.6, x, y);
-  Eye(pen, x, y, 1.6, 2.2, p.eyes, kPupilK, 0.7);
-  R(5.4, -1.4, x, y);
-  Eye(pen, x, y, 1.9, 2.5, p.eyes, kPupilK, 0.7);
+  R(1.2, -1.6, x, y);
+  Eye(pen, x, y, 1.7, 2.4, p.eyes, kPupilK, 0.8);
+  R(6.2, -1.4, x, y);
+  Eye(pen, x, y, 2.1, 2.8, p.eyes, kPupilK, 0.8);
   // nose and mouth
-  R(8.4, 1.4, x, y), pen.Ball(x, y, 1.3, 1.1, 0, kPink, false);
+  R(10.0, 1.2, x, y), pen.Ball(x, y, 1.4, 1.2, 0, kPink, false);
+  pen.Dot(x - 0.3, y - 0.5, kPink[3]);
   if (p.mouth == 1) {
-    R(6.4, 4.3, x, y), pen.FlatEllipse(x, y, 1.4, 1.2, kMouth);
+    R(7.2, 4.6, x, y), pen.FlatEllipse(x, y, 1.5, 1.3, kMouth);
   } else if (p.mouth == 2 || p.mouth == 3) {
-    R(4.8, 4.2, x, y), R(8.0, 4.0, x2, y2), pen.Stroke(x, y, x2, y2, kMouth);
+    R(5.6, 4.5, x, y), R(8.8, 4.2, x2, y2), pen.Stroke(x, y, x2, y2, kMouth);
   } else {
-    R(5.2, 3.8, x, y), R(6.6, 4.7, x2, y2), pen.Stroke(x, y, x2, y2, kMouth);
-    R(6.6, 4.7, x, y), R(8.0, 3.6, x2, y2), pen.Stroke(x, y, x2, y2, kMouth);
+    R(5.8, 4.0, x, y), R(7.4, 5.0, x2, y2), pen.Stroke(x, y, x2, y2, kMouth);
+    R(7.4, 5.0, x, y), R(9.0, 3.8, x2, y2), pen.Stroke(x, y, x2, y2, kMouth);
   }
-  // near ear in front of the skull edge
-  R(2.8, -6.6, x, y), pen.Ball(x, y, 3.0, 3.0, 0, kKuboFur), pen.Ball(x + 0.3, y + 0.3, 1.5, 1.5, 0, kPink, false);
+  // near ear
+  R(2.6, -7.4, x, y), pen.Ball(x, y, 3.2, 3.2, 0, kKuboFur), pen.Ball(x + 0.3, y + 0.3, 1.6, 1.6, 0, kPink, false);
   if (p.sweat > 0) {
-    R(-6.5, -1.0, x, y);
-    pen.Ball(x, y, 1.1, 1.6, 0, MakeRamp({90, 150, 220}, {140, 200, 250}, {190, 230, 255}, {240, 250, 255}));
+    R(-7.5, -0.5, x, y);
+    pen.Ball(x, y, 1.2, 1.7, 0, MakeRamp({90, 150, 220}, {140, 200, 250}, {190, 230, 255}, {240, 250, 255}));
   }
 }
 
 void DrawKubo(HeroPen& pen, const Pose& p) {
   if (p.ball) {
-    pen.SpinBall(21 + p.x, 21 - p.lift, 9.6, p.spin, kKuboFur, kKuboAmber, kKuboWing, 1);
+    pen.SpinBall(21 + p.x, 21 - p.lift, 9.8, p.spin, kKuboFur, kKuboAmber, kKuboWing, 1);
     return;
   }
-  const double hipX = 20 + p.x, hipY = 25 - p.lift + p.drop;
-  const double bodyX = hipX + 3.6 * std::sin(p.lean), bodyY = hipY - 3.6 * std::cos(p.lean);
-  const double headX = bodyX + 10.0 * std::sin(p.lean * 0.7) + 1.0, headY = bodyY - 10.0 * std::cos(p.lean * 0.7);
+  const double hipX = 19.5 + p.x, hipY = 25.8 - p.lift + p.drop;
+  const double bodyX = hipX + 3.4 * std::sin(p.lean), bodyY = hipY - 3.4 * std::cos(p.lean);
+  const double headX = bodyX + 9.4 * std::sin(p.lean * 0.7) + 1.4, headY = bodyY - 9.6 * std::cos(p.lean * 0.7);
   const Ramp farFur = DarkerRamp(kKuboFur, 0.78), farAmber = DarkerRamp(kKuboAmber, 0.8);
   const Ramp farWing = DarkerRamp(kKuboWing, 0.78);
-  const double wingX = bodyX - 2.8, wingY = bodyY - 4.5;
+  const double wingX = bodyX - 3.5, wingY = bodyY - 4.0;
 
-  KuboWing(pen, wingX + 1.5, wingY - 0.5, p.wing * 0.85 + 0.15, 0.9, farWing);
-  Arm(pen, bodyX + 1.0, bodyY - 3.0, p.armB, p.elbowB, 3.0, 2.6, 1.7, farFur, farAmber, 1.8);
-  Leg(pen, hipX - 1.2, hipY, p.hipB, p.kneeB, p.footB, 2.9, 2.4, 2.3, 2.0, farFur, farAmber, 3.2, 1.9, nullptr);
-  KuboWing(pen, wingX, wingY, p.wing, 1.0, kKuboWing);
-  pen.Ball(bodyX, bodyY, 7.4, 6.8, p.lean, kKuboFur);
-  pen.Ball(bodyX + 2.4 * std::cos(p.lean), bodyY + 1.0, 4.6, 4.6, 0, kKuboAmber, false);
-  Leg(pen, hipX + 1.4, hipY, p.hipF, p.kneeF, p.footF, 2.9, 2.4, 2.4, 2.1, kKuboFur, kKuboAmber, 3.3, 2.0, nullptr);
+  KuboWing(pen, wingX + 2.0, wingY - 0.8, p.wing * 0.85 + 0.2, 0.95, farWing);
+  Arm(pen, bodyX + 1.0, bodyY - 2.6, p.armB, p.elbowB, 3.0, 2.6, 1.8, farFur, farAmber, 1.9);
+  Leg(pen, hipX - 1.8, hipY, p.hipB, p.kneeB, p.footB, 2.5, 2.1, 2.4, 2.2, farFur, farAmber, 3.3, 2.0, nullptr);
+  KuboWing(pen, wingX, wingY, p.wing, 1.1, kKuboWing);
+  pen.Ball(bodyX, bodyY, 8.8, 7.2, p.lean, kKuboFur);
+  pen.Ball(bodyX + 3.0 * std::cos(p.lean), bodyY + 1.0, 5.0, 5.0, 0, kKuboAmber, false);
+  Leg(pen, hipX + 1.8, hipY, p.hipF, p.kneeF, p.footF, 2.5, 2.1, 2.5, 2.3, kKuboFur, kKuboAmber, 3.5, 2.1, nullptr);
   KuboHead(pen, headX, headY, p.headTilt, p);
-  Arm(pen, bodyX + 2.2, bodyY - 2.6, p.armF, p.elbowF, 3.0, 2.6, 1.8, kKuboFur, kKuboAmber, 1.9);
+  Arm(pen, bodyX + 2.6, bodyY - 2.4, p.armF, p.elbowF, 3.0, 2.6, 1.9, kKuboFur, kKuboAmber, 2.0);
 }
 
 // ---- frame tables --------------------------------------------------------------------------
@@ -270,18 +276,26 @@ Pose Walk(double phase, double swing, double knee, double armSwing) {
 
 void DrawHero(Image& img, Hero hero, double ox, double oy, double scale, const Pose& pose, int ink, double rotation,
               double rx, double ry) {
-  HeroPen pen(img, ox, oy, scale, ink, hero == Hero::Zinto ? 37.0 : 31.0, pose.stretch);
+  // Drawn on a layer of its own so that the silhouette can be inked before it joins the picture.
+  Image layer(img.width(), img.height());
+  HeroPen pen(layer, ox, oy, scale, ink, hero == Hero::Zinto ? 37.0 : 31.0, pose.stretch);
   if (rotation != 0) pen.SetRotation(rotation, (rx - ox) / scale, (ry - oy) / scale);
   if (hero == Hero::Zinto) DrawZinto(pen, pose);
   else DrawKubo(pen, pose);
+  InkEdges(layer);
+  if (ink > 1) Outline(layer);
+  img.Paste(layer, 0, 0);
 }
 
 void DrawHeroHead(Image& img, Hero hero, double cx, double cy, double scale, int ink, int eyes, int mouth) {
-  HeroPen pen(img, cx, cy, scale, ink, 0, 1);
+  Image layer(img.width(), img.height());
+  HeroPen pen(layer, cx, cy, scale, ink, 0, 1);
   Pose p;
   p.eyes = eyes, p.mouth = mouth;
   if (hero == Hero::Zinto) ZintoHead(pen, 0, 0, 0.1, p);
   else KuboHead(pen, 0, 0, 0.05, p);
+  InkEdges(layer);
+  img.Paste(layer, 0, 0);
 }
 
 Image HeroCell(Hero hero, const Pose& pose, int w, int h, double scale, double dx, double dy, int ink) {
@@ -338,19 +352,19 @@ Pose ZintoFrame(int f) {
   }
   if (f == 27) {
     p.hipF = 0.08, p.kneeF = 0.05, p.hipB = -0.05, p.kneeB = 0.1, p.footF = -0.4, p.footB = -0.5;
-    p.armF = 2.75, p.elbowF = 0.1, p.armB = 2.95, p.elbowB = 0.1, p.eyes = 3, p.mouth = 1, p.headTilt = 0.2;
+    p.armF = 3.55, p.elbowF = -0.2, p.armB = 3.85, p.elbowB = -0.1, p.eyes = 3, p.mouth = 1, p.headTilt = 0.2;
     p.tail = -1.2, p.scarf = 0.0;
     return p;
   }
   if (f == 29) {
     p.lean = -0.55, p.hipF = 0.9, p.kneeF = 0.6, p.hipB = 0.4, p.kneeB = 1.0;
-    p.armF = 2.3, p.elbowF = 0.6, p.armB = 2.7, p.elbowB = 0.5, p.eyes = 1, p.mouth = 1, p.headTilt = 0.3;
+    p.armF = 1.9, p.elbowF = 0.5, p.armB = -2.3, p.elbowB = -0.4, p.eyes = 1, p.mouth = 1, p.headTilt = 0.3;
     p.tail = 1.2, p.scarf = 0.0, p.lift = 1;
     return p;
   }
   if (f == 34) {
     p.lean = -0.15, p.hipF = 0.7, p.kneeF = 1.3, p.hipB = -0.2, p.kneeB = 0.9;
-    p.armF = 2.5, p.elbowF = -0.4, p.armB = 2.9, p.elbowB = 0.5, p.eyes = 2, p.mouth = 1, p.headTilt = 0.35;
+    p.armF = 2.0, p.elbowF = -0.5, p.armB = -2.2, p.elbowB = 0.5, p.eyes = 2, p.mouth = 1, p.headTilt = 0.35;
     p.tail = 1.4, p.scarf = 0.0, p.lift = 2;
     return p;
   }
@@ -402,22 +416,22 @@ Pose KuboFrame(int f) {
   }
   if (f >= 25 && f <= 28) {
     p.hipF = 0.1, p.kneeF = 0.05, p.hipB = -0.1, p.kneeB = 0.1, p.footF = -0.4, p.footB = -0.5;
-    p.armF = 2.7, p.elbowF = 0.1, p.armB = 2.9, p.elbowB = 0.1, p.eyes = 3, p.mouth = 1, p.headTilt = 0.15;
+    p.armF = 2.2, p.elbowF = 0.1, p.armB = -2.4, p.elbowB = 0.1, p.eyes = 3, p.mouth = 1, p.headTilt = 0.15;
     p.wing = f >= 27 ? 0.9 : 0.5;
     return p;
   }
   if (f == 29) {
     p.lean = -0.5, p.hipF = 0.9, p.kneeF = 0.6, p.hipB = 0.4, p.kneeB = 1.0;
-    p.armF = 2.3, p.armB = 2.6, p.eyes = 1, p.mouth = 1, p.headTilt = 0.25, p.wing = 0.8, p.lift = 1;
+    p.armF = 2.0, p.armB = -2.3, p.eyes = 1, p.mouth = 1, p.headTilt = 0.25, p.wing = 0.8, p.lift = 1;
     return p;
   }
   if (f == 30 || f == 31) {
     p.lean = 0.2, p.hipF = 0.35, p.kneeF = 0.7, p.hipB = 0.15, p.kneeB = 0.8, p.footF = -0.4, p.footB = -0.5;
-    p.armF = 1.2, p.elbowF = 0.3, p.armB = 1.0, p.wing = f == 30 ? 1.0 : -0.9, p.lift = 2, p.mouth = 0;
+    p.armF = 1.2, p.elbowF = 0.3, p.armB = 1.0, p.wing = f == 30 ? 1.0 : 0.15, p.lift = 2, p.mouth = 0;
     return p;
   }
   if (f >= 32 && f <= 35) {
-    const double w[4] = {0.5, 0.0, -0.6, 0.0};
+    const double w[4] = {0.6, 0.25, -0.1, 0.25};
     p.lean = 0.05, p.hipF = 0.15, p.kneeF = 0.4, p.hipB = 0.0, p.kneeB = 0.5, p.footF = -0.5, p.footB = -0.6;
     p.armF = 0.4, p.armB = 0.2, p.wing = w[f - 32], p.lift = 2 + (f % 2) * 0.5, p.eyes = 4, p.mouth = 1;
     p.sweat = 1, p.headTilt = -0.12;
@@ -425,7 +439,7 @@ Pose KuboFrame(int f) {
   }
   if (f == 36) {
     p.lean = -0.15, p.hipF = 0.7, p.kneeF = 1.3, p.hipB = -0.2, p.kneeB = 0.9;
-    p.armF = 2.5, p.elbowF = -0.4, p.armB = 2.9, p.elbowB = 0.5, p.eyes = 2, p.mouth = 1, p.headTilt = 0.3;
+    p.armF = 2.0, p.elbowF = -0.4, p.armB = -2.2, p.elbowB = 0.5, p.eyes = 2, p.mouth = 1, p.headTilt = 0.3;
     p.wing = 0.7;
     return p;
   }
