@@ -6,6 +6,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cmath>
@@ -170,6 +171,240 @@ TEST_F(ArtFiles, TileTablesAndBackgroundMaps) {
     if (i % 16 < 8) {
       EXPECT_EQ(map1[i], map1[i + 8]);
       EXPECT_EQ(map2[i], map2[i + 8]);
+    }
+  }
+}
+
+
+// ---- block shapes ------------------------------------------------------------------------
+
+enum Shape { Empty, FullTop, Ledge, StepLeftHigh, StepLow6496, StepRightHigh, StepLow9664, SlopeUpUpper, SlopeUpLower,
+             SlopeDownUpper, SlopeDownLower, Wall, LoopLowerLeft, LoopUpperLeft, LoopEnd };
+enum Kind { KFull, KDouble, KHalf, KFullPlusHalf };
+
+struct ZoneSpec {
+  const char* sheet;
+  int values;
+  std::vector<int> full, twice, half, fullPlusHalf;
+  std::vector<std::pair<Shape, std::vector<int>>> shapes;
+};
+
+ZoneSpec PlumVale() {
+  return {"R1/PVL1.bmp", 67,
+          {1, 2, 4, 5, 6, 7, 8, 9, 11, 13, 15, 17, 18, 19, 34, 35, 50, 65, 66, 67},
+          {21, 22, 23, 24, 25, 26, 28, 30, 32, 37, 38, 39, 40, 41, 42, 44, 46, 48, 52, 53, 54, 55, 56, 57, 59, 61, 63},
+          {3, 10, 12, 14, 16},
+          {20, 27, 29, 31, 33, 36, 43, 45, 47, 49, 51, 58, 60, 62, 64},
+          {{FullTop, {1, 2}}, {Ledge, {3, 20, 36, 51}}, {StepLeftHigh, {9, 26, 42, 57}}, {StepLow6496, {10, 27, 43, 58}},
+           {StepRightHigh, {11, 28, 44, 59}}, {StepLow9664, {12, 29, 45, 60}}, {SlopeUpUpper, {13, 30, 46, 61}},
+           {SlopeUpLower, {14, 31, 47, 62}}, {SlopeDownUpper, {15, 32, 48, 63}}, {SlopeDownLower, {16, 33, 49, 64}},
+           {Wall, {17, 18}}, {LoopLowerLeft, {65}}, {LoopUpperLeft, {66}}, {LoopEnd, {67}}}};
+}
+
+ZoneSpec AshMoor() {
+  return {"R2/AML1.bmp", 64,
+          {1, 5, 9, 12, 18, 19, 20, 22, 24, 26, 28, 60, 61, 62, 63, 64},
+          {2, 3, 4, 6, 7, 8, 10, 11, 13, 14, 32, 33, 34, 36, 38, 40, 45, 46, 47, 49, 54, 55, 56, 58},
+          {15, 16, 17, 21, 23, 25, 27},
+          {29, 30, 31, 35, 37, 39, 41, 42, 43, 44, 48, 50, 51, 52, 53, 57, 59},
+          {{FullTop, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
+           {Ledge, {15, 16, 17, 29, 30, 31, 42, 43, 44, 51, 52, 53}}, {StepLeftHigh, {20, 34, 47, 56}},
+           {StepLow6496, {21, 35, 48, 57}}, {StepRightHigh, {22, 36, 49, 58}}, {StepLow9664, {23, 37, 50, 59}},
+           {SlopeUpUpper, {24, 38}}, {SlopeUpLower, {25, 39}}, {SlopeDownUpper, {26, 40}}, {SlopeDownLower, {27, 41}},
+           {LoopLowerLeft, {62}}, {LoopUpperLeft, {63}}, {LoopEnd, {64}}}};
+}
+
+bool In(const std::vector<int>& v, int x) { return std::find(v.begin(), v.end(), x) != v.end(); }
+
+// The top of the walkable surface at local column x, or -1 where the column is open.
+int SurfaceTop(Shape s, int x) {
+  switch (s) {
+    case FullTop: return 0;
+    case Ledge: return 64;
+    case StepLeftHigh: return x < 64 ? 0 : 32;
+    case StepLow6496: return x < 64 ? 64 : 96;
+    case StepRightHigh: return x < 64 ? 32 : 0;
+    case StepLow9664: return x < 64 ? 96 : 64;
+    case SlopeUpUpper: return static_cast<int>(std::ceil(68 - x / 2.0));
+    case SlopeUpLower: { const int t = static_cast<int>(std::ceil(132 - x / 2.0)); return t > 127 ? -1 : t; }
+    case SlopeDownUpper: return static_cast<int>(std::ceil(4 + x / 2.0));
+    case SlopeDownLower: { const int t = static_cast<int>(std::ceil(68 + x / 2.0)); return t > 127 ? -1 : t; }
+    default: return -2;
+  }
+}
+
+// The piece of a block cell that carries its shape: the last one drawn.
+Picture ShapePiece(const Picture& sheet, Kind kind, int t1, int t2) {
+  Picture cell;
+  cell.w = 128, cell.h = 128;
+  cell.px.assign(128 * 128, {0, 0, 0});
+  const int tile = (kind == KFull || kind == KHalf) ? t1 : t2;
+  const bool halfPiece = kind == KHalf || kind == KFullPlusHalf;
+  for (int y = 0; y < (halfPiece ? 64 : 128); ++y)
+    for (int x = 0; x < 128; ++x)
+      cell.px[static_cast<size_t>(y + (halfPiece ? 64 : 0)) * 128 + x] = sheet.At(x, tile * 128 + y);
+  return cell;
+}
+
+void CheckZoneShapes(const fs::path& data, const ZoneSpec& z, const char* table) {
+  const Picture sheet = Decode(data / z.sheet);
+  const auto til = ReadBytes(data / table);
+  ASSERT_EQ(static_cast<int>(til.size()), 2 * z.values);
+  for (int v = 1; v <= z.values; ++v) {
+    SCOPED_TRACE("block value " + std::to_string(v));
+    const int kinds = In(z.full, v) + In(z.twice, v) + In(z.half, v) + In(z.fullPlusHalf, v);
+    ASSERT_EQ(kinds, 1);
+    const Kind kind = In(z.full, v) ? KFull : In(z.twice, v) ? KDouble : In(z.half, v) ? KHalf : KFullPlusHalf;
+    const Picture piece = ShapePiece(sheet, kind, til[v - 1], til[z.values + v - 1]);
+    Shape shape = Empty;
+    for (const auto& [s, values] : z.shapes)
+      if (In(values, v)) shape = s;
+    if (shape == Empty) continue;
+    if (shape == FullTop) {
+      // a full block may lay a second picture (ember veins, fossils) over the first: together they fill the cell
+      const Picture first = ShapePiece(sheet, KFull, til[v - 1], til[v - 1]);
+      for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 128; ++x) ASSERT_FALSE(piece.Clear(x, y) && first.Clear(x, y)) << "at " << x << "," << y;
+      continue;
+    }
+    if (shape == Wall) {
+      for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 128; ++x) ASSERT_FALSE(piece.Clear(x, y)) << "pillars fill the cell from wall to wall";
+      continue;
+    }
+    if (shape == LoopEnd) {
+      for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 128; ++x) ASSERT_TRUE(piece.Clear(x, y)) << "the loop's end marker is invisible";
+      continue;
+    }
+    if (shape == LoopLowerLeft || shape == LoopUpperLeft) {
+      const double cy = shape == LoopLowerLeft ? 0 : 128;
+      for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 128; ++x)
+          ASSERT_EQ(!piece.Clear(x, y), std::hypot(x - 128.0, y - cy) >= 128.0) << "at " << x << "," << y;
+      continue;
+    }
+    for (int x = 0; x < 128; ++x) {
+      const int top = SurfaceTop(shape, x);
+      int drawn = -1;
+      for (int y = 0; y < 128 && drawn < 0; ++y)
+        if (!piece.Clear(x, y)) drawn = y;
+      ASSERT_EQ(drawn, top) << "column " << x;
+      if (top < 0) continue;
+      for (int y = top; y < 128; ++y) ASSERT_FALSE(piece.Clear(x, y)) << "hole at " << x << "," << y;
+    }
+  }
+}
+
+TEST_F(ArtFiles, EveryBlockValueDrawsItsCollisionShape) {
+  CheckZoneShapes(Data(), PlumVale(), "R1/PVT.til");
+  CheckZoneShapes(Data(), AshMoor(), "R2/AMT.til");
+}
+
+TEST_F(ArtFiles, ForegroundRowsLoopHalvesMarkersAndSand) {
+  for (const char* name : {"R1/PVL2.bmp", "R2/AML2.bmp"}) {
+    SCOPED_TRACE(name);
+    const Picture fore = Decode(Data() / name);
+    // rows 5 and 6: the right-hand loop quarters, solid outside the circle round the loop's centre
+    for (int y = 0; y < 128; ++y)
+      for (int x = 0; x < 128; ++x) {
+        ASSERT_EQ(!fore.Clear(x, 5 * 128 + y), std::hypot(x, y) >= 128.0);
+        ASSERT_EQ(!fore.Clear(x, 6 * 128 + y), std::hypot(x, y - 128.0) >= 128.0);
+      }
+    // rows 7 and 8 are invisible markers
+    for (int y = 7 * 128; y < 9 * 128; ++y)
+      for (int x = 0; x < 128; ++x) ASSERT_TRUE(fore.Clear(x, y));
+  }
+  // Plum Vale's animated foreground changes every frame
+  const Picture pv = Decode(Data() / "R1/PVL2.bmp");
+  for (int f = 0; f < 4; ++f) {
+    int differ = 0;
+    for (int y = 0; y < 128; ++y)
+      for (int x = 0; x < 128; ++x) differ += pv.At(x, f * 128 + y) != pv.At(x, ((f + 1) % 4) * 128 + y);
+    EXPECT_GT(differ, 100) << "frame " << f;
+  }
+  // Ash Moor's sand (rows 0 and 3) has its surface within the top few rows and is solid below,
+  // so that drawn 64 lower it shows the sand that lies 70 below the cell's top
+  const Picture am = Decode(Data() / "R2/AML2.bmp");
+  for (int row : {0, 3})
+    for (int x = 0; x < 128; ++x) {
+      int top = -1;
+      for (int y = 0; y < 128 && top < 0; ++y)
+        if (!am.Clear(x, row * 128 + y)) top = y;
+      ASSERT_GE(top, 0);
+      EXPECT_LE(top, 7) << "row " << row << " column " << x;
+      for (int y = top; y < 128; ++y) ASSERT_FALSE(am.Clear(x, row * 128 + y));
+    }
+}
+
+// ---- characters --------------------------------------------------------------------------
+
+int OpaqueIn(const Picture& p, int x0, int y0, int w, int h) {
+  int n = 0;
+  for (int y = y0; y < y0 + h && y < p.h; ++y)
+    for (int x = x0; x < x0 + w; ++x) n += !p.Clear(x, y);
+  return n;
+}
+
+bool SameCell(const Picture& p, int x0, int y0, int x1, int y1, int w, int h) {
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      if (p.At(x0 + x, y0 + y) != p.At(x1 + x, y1 + y)) return false;
+  return true;
+}
+
+void CheckPlayerSheet(const Picture& p, int cw, int ch, const std::vector<int>& frames,
+                      const std::vector<std::pair<int, int>>& cycles) {
+  for (int f : frames) {
+    SCOPED_TRACE("frame " + std::to_string(f));
+    EXPECT_GT(OpaqueIn(p, 0, f * ch, cw, ch), 150);
+    EXPECT_GT(OpaqueIn(p, cw, f * ch, cw, ch), 150);
+    // the left-facing frame is the right-facing one mirrored
+    for (int y = 0; y < ch; ++y)
+      for (int x = 0; x < cw; ++x) ASSERT_EQ(p.At(x, f * ch + y), p.At(2 * cw - 1 - x, f * ch + y));
+  }
+  for (auto [a, b] : cycles)
+    for (int f = a; f < b; ++f) EXPECT_FALSE(SameCell(p, cw, f * ch, cw, (f + 1) * ch, cw, ch)) << "frames " << f;
+}
+
+TEST_F(ArtFiles, EverySelectablePlayerFrameIsDrawnAndCyclesAnimate) {
+  const Picture z = Decode(Data() / "Player.bmp");
+  CheckPlayerSheet(z, 40, 38,
+                   {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 20, 22, 23, 24, 25, 26, 27, 29, 34},
+                   {{1, 6}, {7, 10}, {11, 15}, {22, 26}});
+  // the sprung picture runs 32 rows further, the dead one 4
+  EXPECT_GT(OpaqueIn(z, 40, 27 * 38 + 38, 40, 32), 20);
+  EXPECT_GT(OpaqueIn(z, 40, 34 * 38, 40, 42), 150);
+  const Picture k = Decode(Data() / "Player2.bmp");
+  CheckPlayerSheet(k, 43, 32,
+                   {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 22, 23, 24, 25, 27, 29,
+                    30, 31, 32, 33, 34, 35, 36},
+                   {{0, 3}, {4, 11}, {12, 15}, {16, 18}, {22, 24}, {30, 31}, {32, 35}});
+  EXPECT_GT(OpaqueIn(k, 43, 25 * 32 + 32, 43, 32), 20);
+  EXPECT_GT(OpaqueIn(k, 43, 27 * 32 + 32, 43, 32), 20);
+  // the two characters are told apart by their colours: Zinto mostly red, Kubo mostly blue
+  auto redOverBlue = [](const Picture& p, int cw, int ch) {
+    long r = 0, b = 0;
+    for (int y = 0; y < ch; ++y)
+      for (int x = 0; x < cw; ++x) r += p.At(cw + x, y)[0], b += p.At(cw + x, y)[2];
+    return r > b;
+  };
+  EXPECT_TRUE(redOverBlue(z, 40, 38));
+  EXPECT_FALSE(redOverBlue(k, 43, 32));
+}
+
+TEST_F(ArtFiles, CurvePosesTurnThroughTheLoop) {
+  for (const char* name : {"Zloop.bmp", "Kloop2.bmp"}) {
+    SCOPED_TRACE(name);
+    const Picture c = Decode(Data() / name);
+    for (int row = 0; row < 32; ++row) {
+      EXPECT_GT(OpaqueIn(c, 0, row * 44, 44, 44), 150);
+      EXPECT_GT(OpaqueIn(c, 44, row * 44, 44, 44), 150);
+      // the running frames of a pose animate, and each pose turns further than the one before
+      EXPECT_FALSE(SameCell(c, 44, row * 44, 44, (row % 4 == 3 ? row - 3 : row + 1) * 44, 44, 44));
+      if (row < 28) {
+        EXPECT_FALSE(SameCell(c, 44, row * 44, 44, (row + 4) * 44, 44, 44));
+      }
     }
   }
 }
