@@ -32,13 +32,14 @@ GroundStyle SandTopped() { return {kSandTop, kBasaltA, kBasaltB, kCrack, 14, 1, 
 // Glowing veins over a full block (clear elsewhere, so it lies over any full tile).
 Image EmberVeins() {
   Image t(128, 128);
-  for (int y = 16; y < 128; ++y)
+  for (int y = 24; y < 128; ++y)
     for (int x = 0; x < 128; ++x) {
-      const double n = Noise(x / 14.0, y / 14.0, 33, 10);
+      const double n = Noise(x / 16.0, y / 16.0, 33, 8);
       const double v = std::fabs(n - 0.5);
-      if (v < 0.025) t.Set(x, y, kEmber[3]);
-      else if (v < 0.05) t.Set(x, y, kEmber[2]);
-      else if (v < 0.07 && Bayer(x, y) < 0.5) t.Set(x, y, kEmber[0]);
+      if (Noise(x / 30.0, y / 30.0, 34, 5) < 0.45) continue;  // veins only in places
+      if (v < 0.012) t.Set(x, y, kEmber[2]);
+      else if (v < 0.026) t.Set(x, y, kEmber[1]);
+      else if (v < 0.04 && Bayer(x, y) < 0.4) t.Set(x, y, kEmber[0]);
     }
   return t;
 }
@@ -254,7 +255,8 @@ Image AshClouds() {
       const double n = Noise(x / 18.0, y / 8.0, 920, 8) * 0.65 + Noise(x / 7.0, y / 4.0, 921, 19) * 0.35;
       const double band = std::exp(-std::pow((y - 40) / 22.0, 2));
       const double v = n * band;
-      if (v > 0.45) t.Set(x, y, v > 0.58 ? Rgb{120, 84, 96} : Rgb{90, 60, 76});
+      if (v > 0.5 || (v > 0.44 && Bayer(x, y) < (v - 0.44) / 0.06))
+        t.Set(x, y, v > 0.6 ? Rgb{150, 110, 116} : Rgb{118, 80, 92});
     }
   return t;
 }

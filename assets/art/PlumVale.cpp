@@ -315,8 +315,13 @@ Image SkyTop() {
 double MountainHeight(int x, int seed) {
   // periodic over 256 pixels (two tiles)
   const double u = x / 256.0 * 2 * 3.14159265;
-  return 200 - 34 * std::pow(std::fabs(std::sin(u * 1.0 + 0.3)), 1.6) - 16 * std::fabs(std::sin(u * 3 + seed)) -
+  return 214 - 34 * std::pow(std::fabs(std::sin(u * 1.0 + 0.3)), 1.6) - 16 * std::fabs(std::sin(u * 3 + seed)) -
          6 * Noise(x / 6.0, 0, seed, 43);
+}
+
+double MountainSmooth(int x, int seed) {
+  const double u = x / 256.0 * 2 * 3.14159265;
+  return 214 - 34 * std::pow(std::fabs(std::sin(u * 1.0 + 0.3)), 1.6) - 16 * std::fabs(std::sin(u * 3 + seed));
 }
 
 Image SkyMountains(int half) {
@@ -327,14 +332,14 @@ Image SkyMountains(int half) {
   for (int x = 0; x < 128; ++x) {
     const int wx = x + half * 128;
     const double top = MountainHeight(wx, 3);
-    const double ridge = MountainHeight(wx + 3, 3);
+    // faces that fall away to the right look towards the light
+    const bool lit = MountainSmooth(wx + 3, 3) > MountainSmooth(wx - 3, 3);
     for (int y = 0; y < 128; ++y) {
       const double wy = 128 + y;
       if (wy < top) continue;
-      const bool lit = ridge > top;  // faces turned towards the light
       Rgb c = lit ? Rgb{150, 120, 200} : Rgb{118, 92, 172};
-      if (wy < top + 5 && wy < 186) c = {236, 228, 250};  // snow caps
-      const double haze = std::clamp((wy - 200) / 55.0, 0.0, 1.0);
+      if (wy < top + 4 && wy < 196) c = {236, 228, 250};  // snow caps
+      const double haze = std::clamp((wy - 214) / 40.0, 0.0, 1.0);
       t.Set(x, y, Mix(c, kMist, haze));
     }
   }
@@ -348,8 +353,8 @@ Image Hills(int half) {
   const Rgb far{176, 140, 190}, near{110, 150, 110}, deep{70, 118, 84};
   for (int x = 0; x < 128; ++x) {
     const double u = (x + half * 128) / 256.0 * 2 * 3.14159265;
-    const double h1 = 30 + 14 * std::sin(u + 1) + 8 * std::sin(u * 3 + 2);
-    const double h2 = 62 + 12 * std::sin(u * 2 + 0.5) + 6 * std::sin(u * 5);
+    const double h1 = 16 + 10 * std::sin(u + 1) + 6 * std::sin(u * 3 + 2);
+    const double h2 = 46 + 12 * std::sin(u * 2 + 0.5) + 6 * std::sin(u * 5);
     for (int y = 0; y < 128; ++y) {
       if (y >= h2) {
         const double d = y - h2;
