@@ -128,6 +128,8 @@ TEST_F(Tally, FiveMinutesGiveNoTimeBonusAndTheJinglePlaysAtTheFirstStep) {
 
 TEST(ActCycle, CompletingPlumValesActWritesProgressTwoAndStartsTheLauncher) {
   Started s(PlumvaleTables(), {1, 1, 0});
+  s.z.FillRow(5, 1);  // ground to stand on, so that the player does not fall out of the act
+  s.z.SaveAct();
   s.z->ControlOn = 1;
   s.z->ActDone = 1;  // the sign has stopped
   EXPECT_TRUE(s.Ended(2000));
@@ -137,6 +139,8 @@ TEST(ActCycle, CompletingPlumValesActWritesProgressTwoAndStartsTheLauncher) {
 
 TEST(ActCycle, AshMoorPlaysThreeActsThenEndsStartingNothing) {
   Started s(AshmoorTables(), {2, 0, 0});
+  s.z.FillRow(5, 1);  // ground to stand on, so that the player does not fall out of the act
+  s.z.SaveAct();
   for (int act = 0; act < 3; ++act) {
     ASSERT_EQ(s.z->ActIndex, act);
     if (act < 2) {
