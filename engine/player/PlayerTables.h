@@ -56,8 +56,19 @@ struct CollisionTables {
   ValueSet belowLeftOpenBelow;
 };
 
+// Loop and quarter-pipe riding. The right-hand pieces and the markers of the second layer (6 lower
+// right, 7 upper right, 8 loop start, 9 keeps the player on a ceiling) are the same in both zones;
+// the left-hand pieces and the block values around them are the zone's own.
 struct LoopTables {
-  // Filled with the loop riding.
+  int lowerLeft;           // left-hand lower piece (floor and left wall)
+  int upperLeft;           // left-hand upper piece (ceiling and left wall)
+  int loopEnd;             // behind (and before) a loop: the ride is over
+  ValueSet empty;          // the centre's block holds no piece: leaving at floor level
+  ValueSet openRight;      // the block right of a right-hand quarter pipe lets the player fly up
+  ValueSet keepsRightPipe; // an own block of these never launches off a right-hand pipe
+  ValueSet openLeft;       // the block left of a left-hand quarter pipe lets the player fly up
+  ValueSet openAbove;      // the block above a ceiling lets the player drop off it
+  ValueSet keepsCeiling;   // an own block of these never drops the player off a ceiling
 };
 
 }  // namespace orvane

@@ -69,6 +69,16 @@ CollisionTables AshmoorCollision() {
   };
 }
 
-LoopTables AshmoorLoops() { return {}; }
+LoopTables AshmoorLoops() {
+  return {.lowerLeft = 62,
+          .upperLeft = 63,
+          .loopEnd = 64,
+          .empty = {0, 18, 19, 28, 60, 61},
+          .openRight = {0, 18, 19, 28, 60},
+          .keepsRightPipe = {{62, 255}},
+          .openLeft = {0, 18, 19, 28, 54, 55, 60, 61, 62},
+          .openAbove = {0, 63},
+          .keepsCeiling = {63}};
+}
 
 }  // namespace orvane

@@ -68,6 +68,19 @@ CollisionTables PlumvaleCollision() {
   };
 }
 
-LoopTables PlumvaleLoops() { return {}; }
+LoopTables PlumvaleLoops() {
+  // The open left-hand neighbours are the list both zone programs share; here it holds empty values
+  // (0, 19, 54, 55), the wall-only block 18, the steps 28 and 60 and the slope pieces 61 and 62.
+  const ValueSet empty{0, {4, 8}, 19, {21, 25}, 34, 35, {37, 41}, 50, {52, 56}};
+  return {.lowerLeft = 65,
+          .upperLeft = 66,
+          .loopEnd = 67,
+          .empty = empty,
+          .openRight = empty,
+          .keepsRightPipe = {{62, 255}},
+          .openLeft = {0, 18, 19, 28, 54, 55, 60, 61, 62},
+          .openAbove = {0, 66},
+          .keepsCeiling = {63}};
+}
 
 }  // namespace orvane
