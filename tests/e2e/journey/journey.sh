@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# The player's first journey through the installed game, under a private X server with the real SDL
+# and GTK programs: title, S for Zinto, the launcher, 640x480, Play, Plum Vale in 640x480, Escape.
+# Then the display-mode tool on a missing configuration file, and the ring demo.
+#   journey.sh GAME_DIR OUT_DIR     (screenshots land in OUT_DIR)
+# Exits 77 (skipped) when the X tools are missing.
+set -uo pipefail
+
+game_src=$1
+out=$2
+for tool in Xvfb xdotool import convert od; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+mkdir -p "$out"
+rm -f "$out"/*.png
+
+work=$(mktemp -d /tmp/orvane-journey.XXXXXX)
+game=$work/game
+failures=0
+xvfb_pid=""
+
+cleanup() {
+  # end what this journey started: programs running from the private copy, then the X server
+  for pid in $(pgrep -f "^$game/" 2>/dev/null); do kill "$pid" 2>/dev/null; done
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+bytes() { od -An -tu1 -v "$1" 2>/dev/null | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
+# waits up to $2 seconds for a window named exactly $1; prints its id
+window() {
+  local i
+  for ((i = 0; i < $2 * 10; i++)); do
+    local id
+    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+gone() {
+  local i
+  for ((i = 0; i < $2 * 10; i++)); do
+    xdotool search --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+running() { pgrep -f "^$game/$1\$" >/dev/null; }
+# the brightest channel value (0..1) in a region WxH+X+Y of a screenshot
+brightest() { convert "$1" -crop "$2" +repage -format "%[fx:maxima]" info:; }
+spread() { convert "$1" -crop "$2" +repage -format "%[fx:standard_deviation]" info:; }
+# clicks the centre of a button whose place the window reported
+click() {
+  local place
+  place=$(grep "^place $2 " "$ui_log" | tail -1 | cut -d' ' -f3-)
+  [ -n "$place" ] || { fail "no place reported for button $2"; return; }
+  read -r x y w h <<<"$place"
+  xdotool mousemove --window "$1" $((x + w / 2)) $((y + h / 2)) click 1
+}
+
+# --- a fresh installation and a private X server
+cp -a "$game_src" "$game"
+rm -f "$game/Data/Orvane.cfg"
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for ((i = 0; i < 100; i++)); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+export SDL_AUDIODRIVER=dummy
+export ORVANE_UI_LOG=$work/ui.log
+ui_log=$ORVANE_UI_LOG
+unset DBUS_SESSION_BUS_ADDRESS
+
+# --- the title
+(cd "$game" && exec "$game/Orvane" >"$work/orvane.log" 2>&1) &
+if window Orvane 10 >/dev/null; then pass "the title's window is up"; else fail "no title window"; fi
+running Orvane || fail "the title is not running"
+sleep 9  # the prompt comes after about eight seconds
+import -window root "$out/1-title.png"
+[ "$(spread "$out/1-title.png" 640x480+0+0)" != "0" ] && pass "the title shows a picture" || fail "the title screen is blank"
+xdotool mousemove 320 240
+xdotool key s
+for ((i = 0; i < 50; i++)); do running Orvane || break; sleep 0.1; done
+running Orvane && fail "the title did not end on S" || pass "S ended the title"
+[ "$(bytes "$game/Data/Orvane.cfg")" = "1 0" ] && pass "S wrote 1, 0" || fail "configuration after S: $(bytes "$game/Data/Orvane.cfg")"
+
+# --- the launcher
+save=$(window "Orvane Game Progression" 10) && pass "Save appeared" || fail "Save did not appear"
+sleep 1
+import -window root "$out/2-save.png"
+grep -qx "text Label3 Plum Vale" "$ui_log" && pass "Save shows Plum Vale" || fail "zone label: $(grep Label3 "$ui_log")"
+grep -qx "text Label4 Player: Zinto" "$ui_log" && pass "Save shows Player: Zinto" || fail "player label: $(grep Label4 "$ui_log")"
+grep -qx "text Picture1 Zone1Zinto.bmp" "$ui_log" && pass "Save shows the Zinto picture of the first zone" || fail "picture: $(grep Picture1 "$ui_log")"
+click "$save" 640x480
+sleep 1
+[ "$(bytes "$game/Data/Orvane.cfg")" = "1 0 1" ] && pass "640x480 wrote 1 at offset 2 only" || fail "configuration after 640x480: $(bytes "$game/Data/Orvane.cfg")"
+grep -qx "text Label5 Current Resolution: 640x480" "$ui_log" && pass "the resolution line follows" || fail "resolution label"
+click "$save" Play
+
+# --- Plum Vale in 640x480
+gone "Orvane Game Progression" 10 && pass "Play ended Save" || fail "Save still open after Play"
+if window "Plum Vale" 10 >/dev/null; then pass "Plumvale started"; else fail "Plumvale did not start"; fi
+sleep 3
+import -window root "$out/3-plumvale-640x480.png"
+shot=$out/3-plumvale-640x480.png
+border=0
+for region in 640x120+0+0 640x120+0+360 160x240+0+120 160x240+480+120; do
+  [ "$(brightest "$shot" "$region")" = "0" ] || border=1
+done
+[ $border = 0 ] && pass "the border round the picture is black" || fail "the border is not black"
+[ "$(spread "$shot" 320x240+160+120)" != "0" ] && pass "the picture stands in the middle" || fail "the middle is blank"
+xdotool mousemove 320 240
+xdotool key Escape
+for ((i = 0; i < 50; i++)); do running Data/Plumvale || break; sleep 0.1; done
+running Data/Plumvale && fail "Escape did not end Plumvale" || pass "Escape ended Plumvale"
+sleep 1
+running Data/Save && fail "Escape started Save" || pass "Escape started nothing"
+
+# --- the display-mode tool on a missing file
+rm -f "$game/Data/Orvane.cfg" "$ui_log"
+(cd "$game" && exec "$game/Modepick" >"$work/modepick.log" 2>&1) &
+tool=$(window "Orvane Config Program" 10) && pass "Modepick appeared" || fail "Modepick did not appear"
+sleep 1
+import -window root "$out/4-modepick.png"
+click "$tool" 640x480
+sleep 1
+[ "$(bytes "$game/Data/Orvane.cfg")" = "0 0 1 0" ] && pass "640x480 made a four-byte file 0 0 1 0" || fail "after 640x480: $(bytes "$game/Data/Orvane.cfg")"
+running Modepick && pass "the window stays open" || fail "Modepick ended on 640x480"
+click "$tool" 320x240
+gone "Orvane Config Program" 5 && pass "320x240 ended Modepick" || fail "Modepick still open"
+[ "$(bytes "$game/Data/Orvane.cfg")" = "0 0 0 0" ] && pass "320x240 wrote 0" || fail "after 320x240: $(bytes "$game/Data/Orvane.cfg")"
+
+# --- the ring demo: keys do not end it, a click does
+(cd "$game/Ringdepth" && exec "$game/Ringdepth/Ringdepth" >"$work/ringdepth.log" 2>&1) &
+if window Ringdepth 10 >/dev/null; then pass "Ringdepth is up"; else fail "no Ringdepth window"; fi
+sleep 2
+import -window root "$out/5-ringdepth.png"
+xdotool mousemove 320 240
+xdotool key Escape
+sleep 1
+running Ringdepth/Ringdepth && pass "Escape leaves the demo running" || fail "Escape ended the demo"
+xdotool click 1
+for ((i = 0; i < 50; i++)); do running Ringdepth/Ringdepth || break; sleep 0.1; done
+running Ringdepth/Ringdepth && fail "a click did not end the demo" || pass "a click ended the demo"
+
+for log in orvane modepick ringdepth; do
+  [ -s "$work/$log.log" ] && { echo "--- $log said:"; cat "$work/$log.log"; }
+done
+echo "screenshots in $out"
+[ $failures = 0 ] || { echo "$failures check(s) failed"; exit 1; }
+echo "the journey passed"
