@@ -141,7 +141,7 @@ Image TitleSheet() {
       p.lean = 0.35 * (1 - t) - 0.05 * t;
       p.hipF = 0.9 * (1 - t) + 0.2 * t, p.kneeF = 1.8 * (1 - t) + 0.1 * t;
       p.hipB = 0.5 * (1 - t) - 0.15 * t, p.kneeB = 1.6 * (1 - t) + 0.2 * t;
-      p.armF = 0.4 + 2.2 * t, p.elbowF = 0.9 - 0.5 * t;  // ends with a raised fist
+      p.armF = 0.4 + 1.1 * t, p.elbowF = 0.9 - 0.7 * t;  // ends pointing ahead
       p.armB = -0.4 - 0.5 * t, p.elbowB = 1.6;
       p.scarf = 0.7 - 0.4 * t, p.tail = 0.5, p.mouth = f == 4 ? 0 : 3, p.headTilt = 0.12 * t;
     }
@@ -162,7 +162,7 @@ Image TitleSheet() {
       p.lean = 0.2 * (1 - t);
       p.hipF = 0.8 * (1 - t) + 0.15 * t, p.kneeF = 1.5 * (1 - t) + 0.1 * t;
       p.hipB = 0.6 * (1 - t) - 0.15 * t, p.kneeB = 1.4 * (1 - t) + 0.1 * t;
-      p.armF = 0.6 + 2.1 * t, p.elbowF = 0.4, p.armB = 0.4 + 1.8 * t;  // both paws up: hooray
+      p.armF = 0.6 + 1.0 * t, p.elbowF = 0.2, p.armB = 0.4 - 2.6 * t;  // paws spread: hooray
       p.mouth = g >= 4 ? 1 : 0, p.eyes = g == 5 ? 4 : 0;
     }
     Image cell(87, 64);

@@ -120,11 +120,11 @@ Image StatusPicture(int zone, Hero hero) {
   Image pic = zone == 1 ? PlumValeScene(200, 150) : AshMoorScene(200, 150);
   Pose p;
   if (hero == Hero::Zinto) {
-    p.hipF = 0.25, p.hipB = -0.2, p.armF = 2.4, p.elbowF = 0.5, p.armB = -0.6, p.elbowB = 1.2, p.tail = 0.6;
+    p.hipF = 0.25, p.hipB = -0.2, p.armF = 1.45, p.elbowF = 0.2, p.armB = -0.6, p.elbowB = 1.2, p.tail = 0.6;
     p.headTilt = 0.1, p.scarf = 0.7;
     DrawHero(pic, hero, 46, 150 - 35 - 37 * 2.2, 2.2, p, 2);
   } else {
-    p.hipF = 0.2, p.hipB = -0.2, p.armF = 2.5, p.armB = 2.2, p.wing = 0.8, p.mouth = 1;
+    p.hipF = 0.2, p.hipB = -0.2, p.armF = 1.5, p.elbowF = 0.1, p.armB = -2.2, p.wing = 0.8, p.mouth = 1;
     DrawHero(pic, hero, 40, 150 - 35 - 31 * 2.4, 2.4, p, 2);
   }
   // name plate
