@@ -9,7 +9,10 @@
 
 namespace assets::art {
 
-constexpr double kLoopRadius = 128.0;
+// The loop curve (Qloop.crv) carries the rider's centre on a circle of radius 126 round the
+// loop's middle; the curve poses stand their feet about 11 pixels further out, so the track's
+// surface is drawn there (the cells' edges flatten it where it would leave the four cells).
+constexpr double kLoopRadius = 137.0;
 
 // Block shapes of the collision table, as surface heights per column.
 Image FullTile(const GroundStyle& st, bool openTop = true);

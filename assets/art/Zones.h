@@ -9,7 +9,7 @@
 //   20-33 the same shapes in front of the earthen cave wall, 21-25 scenery on it, 34 the cave wall alone
 //   35 the trellis hedge alone, 36-49 shapes and 37-41 scenery in front of it
 //   50 the ruin wall alone, 51-64 shapes and 52-56 scenery in front of it
-//   65, 66 loop quarters (lower and upper left), 67 invisible loop end
+//   65, 66 loop quarters (lower and upper left; track surface radius 137 round the loop middle), 67 invisible loop end
 // Ash Moor:
 //   1-14 full blocks: 1 ash crust, 5 basalt, 9 sand-topped, the others with ember veins or fossils
 //   15-17 ledges (top 64), 18, 19, 28 scenery (dead tree, steam vent, amber crystals)

@@ -68,6 +68,9 @@ Picture Decode(const fs::path& p) {
   return pic;
 }
 
+// The loop track's surface: the curve's radius 126 plus the 11 pixels to the curve poses' feet.
+constexpr double kTrackRadius = 137.0;
+
 bool KeyIn565(const std::array<uint8_t, 3>& c) { return c[0] < 8 && c[1] < 4 && c[2] < 8; }
 
 class ArtFiles : public ::testing::Test {
@@ -281,7 +284,7 @@ void CheckZoneShapes(const fs::path& data, const ZoneSpec& z, const char* table)
       const double cy = shape == LoopLowerLeft ? 0 : 128;
       for (int y = 0; y < 128; ++y)
         for (int x = 0; x < 128; ++x)
-          ASSERT_EQ(!piece.Clear(x, y), std::hypot(x - 128.0, y - cy) >= 128.0) << "at " << x << "," << y;
+          ASSERT_EQ(!piece.Clear(x, y), std::hypot(x - 128.0, y - cy) >= kTrackRadius) << "at " << x << "," << y;
       continue;
     }
     for (int x = 0; x < 128; ++x) {
@@ -308,8 +311,8 @@ TEST_F(ArtFiles, ForegroundRowsLoopHalvesMarkersAndSand) {
     // rows 5 and 6: the right-hand loop quarters, solid outside the circle round the loop's centre
     for (int y = 0; y < 128; ++y)
       for (int x = 0; x < 128; ++x) {
-        ASSERT_EQ(!fore.Clear(x, 5 * 128 + y), std::hypot(x, y) >= 128.0);
-        ASSERT_EQ(!fore.Clear(x, 6 * 128 + y), std::hypot(x, y - 128.0) >= 128.0);
+        ASSERT_EQ(!fore.Clear(x, 5 * 128 + y), std::hypot(x, y) >= kTrackRadius);
+        ASSERT_EQ(!fore.Clear(x, 6 * 128 + y), std::hypot(x, y - 128.0) >= kTrackRadius);
       }
     // rows 7 and 8 are invisible markers
     for (int y = 7 * 128; y < 9 * 128; ++y)
