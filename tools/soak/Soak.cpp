@@ -1,0 +1,320 @@
+#include "tools/soak/Soak.h"
+
+#include <charconv>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <fstream>
+#include <optional>
+#include <ostream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/core/FieldAccess.h"
+#include "engine/core/ZoneForm.h"
+#include "platform/headless/Headless.h"
+#include "platform/system/Error.h"
+#include "zones/ZoneProgram.h"
+
+namespace orvane {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// How the random player holds the keys: each key is held with its own chance, and the choice is
+// kept for a span of frames before it is drawn again.
+constexpr int kHoldMinFrames = 20;
+constexpr int kHoldMaxFrames = 80;
+constexpr double kChanceRight = 0.6;
+constexpr double kChanceLeft = 0.25;
+constexpr double kChanceJump = 0.4;
+constexpr double kChanceUp = 0.1;
+constexpr double kChanceDown = 0.15;
+
+// Sheet sizes the drawing reads from.
+constexpr int kZintoCellH = 38, kZintoDyingRows = 4, kKuboCellH = 32, kCurveCell = 44;
+constexpr int kShieldFrames = 58;   // 2784 / 48
+constexpr int kSparkleLastTimer = 71;  // the sparkle rows end at y 320 of the common sheet
+
+struct Options {
+  fs::path data;
+  long frames = 20000;
+  uint32_t seed = 1;
+  std::string zone;   // empty: both
+  std::optional<int> act, character;
+};
+
+struct UsageError {
+  std::string message;
+};
+
+long ParseLong(const std::string& s, const std::string& what) {
+  long v = 0;
+  const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (r.ec != std::errc() || r.ptr != s.data() + s.size()) throw UsageError{"bad " + what + ": " + s};
+  return v;
+}
+
+Options Parse(const std::vector<std::string>& args) {
+  Options o;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&]() -> const std::string& {
+      if (i + 1 >= args.size()) throw UsageError{a + " needs a value"};
+      return args[++i];
+    };
+    if (a == "--data") o.data = value();
+    else if (a == "--frames") o.frames = ParseLong(value(), "frame count");
+    else if (a == "--seed") o.seed = static_cast<uint32_t>(ParseLong(value(), "seed"));
+    else if (a == "--zone") o.zone = value();
+    else if (a == "--act") o.act = static_cast<int>(ParseLong(value(), "act"));
+    else if (a == "--character") o.character = static_cast<int>(ParseLong(value(), "character"));
+    else throw UsageError{"unknown option: " + a};
+  }
+  if (o.data.empty()) throw UsageError{"--data is required"};
+  if (o.frames < 1) throw UsageError{"--frames must be 1 or more"};
+  if (!o.zone.empty() && !FindZoneTables(o.zone)) throw UsageError{"unknown zone: " + o.zone};
+  if (o.character && *o.character != 0 && *o.character != 1) throw UsageError{"--character is 0 or 1"};
+  return o;
+}
+
+// A play folder beside the installation: every file of the zone program's folder linked in, and a
+// configuration file of our own, so the installation's Orvane.cfg is never touched.
+class PlayFolder {
+ public:
+  PlayFolder(const fs::path& data, int character) {
+    std::random_device rd;
+    path_ = fs::temp_directory_path() / ("orvane-soak-" + std::to_string(rd()) + std::to_string(rd()));
+    fs::create_directories(path_);
+    for (const auto& e : fs::directory_iterator(data))
+      if (e.path().filename() != "Orvane.cfg") fs::create_symlink(fs::absolute(e.path()), path_ / e.path().filename());
+    const char cfg[3] = {1, static_cast<char>(character), 0};
+    std::ofstream(path_ / "Orvane.cfg", std::ios::binary).write(cfg, sizeof cfg);
+  }
+  ~PlayFolder() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+struct Fault {
+  std::string message;
+};
+
+// The checks after every frame.
+class Watch {
+ public:
+  Watch(ZoneForm& form, const fs::path& folder) : form_(form) {
+    for (const std::string& name : FieldNames()) {
+      const auto ref = FindField(form, name);
+      if (ref && ref->type == FieldType::Number) numbers_.push_back({name, *ref});
+    }
+    const ZoneTables& z = form.Zone();
+    for (int act = 0; act < z.actCount; ++act) {
+      const auto bytes = ReadDataFile(folder / z.files.actItems[static_cast<size_t>(act)], kItemFileSize);
+      for (size_t i = 0; i < kItemRecords; ++i) loadedKinds_[static_cast<size_t>(act)][i] = bytes[i * kItemRecordBytes];
+    }
+  }
+
+  void Check(int64_t flippedBefore, int64_t flippedAfter) const {
+    const ZoneForm& f = form_;
+    // no position, speed or clock is NaN or infinite
+    for (const auto& [name, ref] : numbers_)
+      for (int i = ref.lo; i <= ref.hi; ++i)
+        if (!std::isfinite(ReadField(ref, i)))
+          throw Fault{name + (ref.isTable ? "[" + std::to_string(i) + "]" : "") + " is " +
+                      std::to_string(ReadField(ref, i))};
+    // the frame composed and was shown once
+    if (flippedAfter != flippedBefore + 1)
+      throw Fault{"the frame flipped " + std::to_string(flippedAfter - flippedBefore) + " times"};
+    if (f.WorkSurface.Width() != 320 || f.WorkSurface.Height() != 240) throw Fault{"the work surface is not 320x240"};
+    // the act and the counters
+    Range("ActIndex", f.ActIndex, 0, f.Zone().actCount - 1);
+    Range("ClockSeconds", f.ClockSeconds, 0, 59);
+    Range("Lives", f.Lives, 0, 32767);
+    Range("RingCount", f.RingCount, 0, 32767);
+    // the sprite rows the drawing reads lie inside their sheets
+    Range("Facing", f.Facing, 0, 40, {0, 40});
+    Range("FacingAlt", f.FacingAlt, 0, 43, {0, 43});
+    Range("SpringPose", f.SpringPose, 0, 32, {0, 32});
+    const bool sheetPose = f.Dying == 1 || (f.OnCurve == 0 || f.Rolling == 1);
+    if (sheetPose) {
+      if (f.Character == 1) {
+        const int frame = f.PlayerAnim == 3 ? f.AltBallFrame : f.PlayerFrame;
+        InSheet(f.PlayerAnim == 3 ? "AltBallFrame" : "PlayerFrame", frame, frame * kKuboCellH,
+                frame * kKuboCellH + kKuboCellH + f.SpringPose, f.PlayerSheet.Height());
+      } else {
+        const int bottom = f.PlayerFrame * kZintoCellH + kZintoCellH + f.SpringPose + (f.Dying == 1 ? kZintoDyingRows : 0);
+        InSheet("PlayerFrame", f.PlayerFrame, f.PlayerFrame * kZintoCellH, bottom, f.PlayerSheet.Height());
+      }
+    }
+    if (f.Dying == 0 && f.OnCurve == 1 && f.Rolling == 0)
+      InSheet("PlayerFrame (curve pose)", f.PlayerFrame, f.PlayerFrame * kCurveCell,
+              f.PlayerFrame * kCurveCell + kCurveCell, f.CurveSheet.Height());
+    if (f.ShieldKind > 0 && f.InvincibleTimer == 0 && f.ShieldAction != 1)
+      Range("ShieldFrame", f.ShieldFrame, 0, kShieldFrames - 1);
+    Range("ShieldKind", f.ShieldKind, 0, 3);
+    Range("RingSpinFrame", f.RingSpinFrame, 0, 7);
+    Range("PatrolFrame", f.PatrolFrame, 0, 7);
+    Range("TileFrame", f.TileFrame, 0, 3);
+    Range("SparklePhase", f.SparklePhase, 0, 2);
+    Range("StarFrame", f.StarFrame, 0, 2);
+    Range("InvincibleTimer", f.InvincibleTimer, 0, 1000);
+    Range("LostRingsActive", f.LostRingsActive, -1, 0);
+    // the items: an entry holds the kind its act's file gave it, a sparkle or nothing
+    const auto& kinds = loadedKinds_[static_cast<size_t>(f.ActIndex)];
+    for (int i = 0; i <= 300; ++i) {
+      const uint8_t k = f.ItemKind[i];
+      if (k != 0 && k != 2 && k != kinds[static_cast<size_t>(i)])
+        throw Fault{"ItemKind[" + std::to_string(i) + "] is " + std::to_string(k) + ", its file gave " +
+                    std::to_string(kinds[static_cast<size_t>(i)])};
+      if (k == 2 && (f.ItemTimer[i] < 0 || f.ItemTimer[i] > kSparkleLastTimer))
+        throw Fault{"ItemTimer[" + std::to_string(i) + "] of a sparkle is " + std::to_string(f.ItemTimer[i])};
+    }
+    for (int i = 0; i <= 32; ++i) Range("LostRingAlive[" + std::to_string(i) + "]", f.LostRingAlive[i], 0, 1);
+  }
+
+ private:
+  static void Range(const std::string& name, int v, int lo, int hi, std::initializer_list<int> only = {}) {
+    bool ok = v >= lo && v <= hi;
+    if (ok && only.size() > 0) {
+      ok = false;
+      for (int o : only) ok = ok || v == o;
+    }
+    if (!ok) throw Fault{name + " is " + std::to_string(v) + ", outside " + std::to_string(lo) + ".." + std::to_string(hi)};
+  }
+  static void InSheet(const std::string& name, int frame, int top, int bottom, int height) {
+    if (top < 0 || bottom > height)
+      throw Fault{name + " " + std::to_string(frame) + " reads rows " + std::to_string(top) + ".." +
+                  std::to_string(bottom) + " of a sheet " + std::to_string(height) + " rows high"};
+  }
+
+  ZoneForm& form_;
+  std::vector<std::pair<std::string, FieldRef>> numbers_;
+  std::array<std::array<uint8_t, kItemRecords>, 3> loadedKinds_{};
+};
+
+void DumpState(ZoneForm& form, std::ostream& err) {
+  err << "state:";
+  for (const std::string& name : FieldNames()) {
+    const auto ref = FindField(form, name);
+    if (ref && !ref->isTable) err << " " << name << "=" << FormatField(*ref, 0);
+  }
+  err << "\n";
+}
+
+struct Totals {
+  int64_t frames = 0, runs = 0, ends = 0, deaths = 0;
+  double furthestX = 0;
+};
+
+// Soaks one act with one character for `frames` frames. Returns false after printing a fault.
+bool SoakAct(const ZoneTables& zone, int act, int character, const Options& o, std::ostream& out, std::ostream& err,
+             Totals& all) {
+  const PlayFolder folder(o.data, character);
+  const auto t0 = std::chrono::steady_clock::now();
+  Totals t;
+  uint32_t seed = o.seed;
+  while (t.frames < o.frames) {
+    platform::HeadlessPlatform os(seed);
+    std::mt19937 keys(seed * 2654435761u + static_cast<uint32_t>(act * 2 + character));
+    std::uniform_real_distribution<double> chance(0, 1);
+    std::uniform_int_distribution<int> span(kHoldMinFrames, kHoldMaxFrames);
+    ZoneForm form(os.Get(), zone, folder.path());
+    int64_t runFrame = 0;
+    auto fault = [&](const std::string& what) {
+      err << "soak: fault in " << zone.program << " act " << act << " with character " << character << ", seed "
+          << seed << ", frame " << runFrame << " of the run (" << t.frames << " of the act): " << what << "\n";
+      DumpState(form, err);
+      return false;
+    };
+    ++t.runs;
+    try {
+      form.ActIndex = static_cast<int16_t>(act);
+      form.FormLoad();
+      const Watch watch(form, folder.path());
+      int untilChange = 0;
+      bool dying = false;
+      while (t.frames < o.frames) {
+        if (--untilChange <= 0) {
+          os.input.ReleaseAll();
+          os.input.Set(platform::Key::Right, chance(keys) < kChanceRight);
+          os.input.Set(platform::Key::Left, chance(keys) < kChanceLeft);
+          os.input.Set(platform::Key::Control, chance(keys) < kChanceJump);
+          os.input.Set(platform::Key::Up, chance(keys) < kChanceUp);
+          os.input.Set(platform::Key::Down, chance(keys) < kChanceDown);
+          untilChange = span(keys);
+        }
+        ++runFrame;
+        ++t.frames;
+        const int64_t before = os.FramesFlipped();
+        form.Frame();
+        os.ClearEvents();
+        watch.Check(before, os.FramesFlipped());
+        t.furthestX = std::max(t.furthestX, form.PlayerX);
+        if (form.Dying == 1 && !dying) ++t.deaths;
+        dying = form.Dying == 1;
+      }
+    } catch (const ProgramEnded&) {
+      ++t.ends;  // game over or the zone's end: a fresh run with the next seed
+    } catch (const Fault& f) {
+      return fault(f.message);
+    } catch (const std::exception& e) {
+      return fault(std::string("the program stopped: ") + e.what());
+    }
+    ++seed;
+  }
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+  out << zone.program << " act " << act << " character " << character << ": " << t.frames << " frames, " << t.runs
+      << " runs, " << t.deaths << " deaths, " << t.ends << " ended, furthest x " << t.furthestX << ", " << seconds << " s, no fault\n";
+  all.frames += t.frames;
+  all.runs += t.runs;
+  all.ends += t.ends;
+  return true;
+}
+
+}  // namespace
+
+int RunSoak(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Options o;
+  try {
+    o = Parse(args);
+  } catch (const UsageError& e) {
+    err << "soak: " << e.message << "\n";
+    return 2;
+  }
+  std::vector<const ZoneTables*> zones;
+  if (o.zone.empty()) zones = {&PlumvaleTables(), &AshmoorTables()};
+  else zones = {FindZoneTables(o.zone)};
+  const auto t0 = std::chrono::steady_clock::now();
+  Totals all;
+  try {
+    for (const ZoneTables* zone : zones)
+      for (int act = 0; act < zone->actCount; ++act) {
+        if (o.act && *o.act != act) continue;
+        for (int character = 0; character <= 1; ++character) {
+          if (o.character && *o.character != character) continue;
+          if (!SoakAct(*zone, act, character, o, out, err, all)) return 1;
+        }
+      }
+  } catch (const std::exception& e) {
+    err << "soak: " << e.what() << "\n";
+    return 1;
+  }
+  if (all.frames == 0) {
+    err << "soak: no such act to soak\n";
+    return 2;
+  }
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+  out << "soak: " << all.frames << " frames in " << all.runs << " runs (" << all.ends << " ended), " << seconds
+      << " s, no fault\n";
+  return 0;
+}
+
+}  // namespace orvane

@@ -1,0 +1,22 @@
+// soak: plays every act of both zones with both characters on random held keys, through the real
+// engine headless, and checks after every frame that the state stays sound (no NaN or infinite
+// number, every counter and sprite row inside the table or sheet it picks from, the frame composed).
+//
+//   soak --data DIR [--frames N] [--seed S] [--zone plumvale|ashmoor] [--act N] [--character 0|1]
+//     --data DIR   the installation's Data folder (its Orvane.cfg is never touched)
+//     --frames N   frames per act and character (default 20000)
+//     --seed S     the first run's seed; a game over or the zone's end starts a fresh run with the next
+//
+// A death restarts the act as in the game. On a fault soak prints the zone, act, character, seed and
+// frame, the fault and the state, and exits 1; 2 is bad usage; 0 a clean soak with its figures.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+int RunSoak(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace orvane
