@@ -1,6 +1,4 @@
 // Ringdepth: the stand-alone ring demo. Arrows move the view, A and Z go forward and back, a click ends it.
-#include <SDL.h>
-
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -24,8 +22,8 @@ int main() {
   } catch (const orvane::RingdepthEnded& end) {
     return end.status;
   } catch (const std::exception& e) {
+    // One line naming what failed. No message box: without a window manager it blocks the exit unseen.
     std::fprintf(stderr, "Ringdepth: %s\n", e.what());
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Ringdepth", e.what(), nullptr);
     return 1;
   }
   return 0;

@@ -1,6 +1,4 @@
 // Orvane: the title sequence and the choice of character; S or T starts the launcher.
-#include <SDL.h>
-
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -24,8 +22,8 @@ int main() {
   } catch (const orvane::TitleEnded& end) {
     return end.status;
   } catch (const std::exception& e) {
+    // One line naming what failed. No message box: without a window manager it blocks the exit unseen.
     std::fprintf(stderr, "Orvane: %s\n", e.what());
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Orvane", e.what(), nullptr);
     return 1;
   }
   return 0;

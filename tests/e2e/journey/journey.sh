@@ -74,6 +74,8 @@ export SDL_AUDIODRIVER=dummy
 export ORVANE_UI_LOG=$work/ui.log
 ui_log=$ORVANE_UI_LOG
 unset DBUS_SESSION_BUS_ADDRESS
+mkdir -m 700 "$work/xdg"
+export XDG_RUNTIME_DIR=$work/xdg
 
 # --- the title
 (cd "$game" && exec "$game/Orvane" >"$work/orvane.log" 2>&1) &
@@ -146,6 +148,25 @@ running Ringdepth/Ringdepth && pass "Escape leaves the demo running" || fail "Es
 xdotool click 1
 for ((i = 0; i < 50; i++)); do running Ringdepth/Ringdepth || break; sleep 0.1; done
 running Ringdepth/Ringdepth && fail "a click did not end the demo" || pass "a click ended the demo"
+
+# --- a missing data file: one line naming it, exit status 1, no hang
+missing() {
+  local name=$1 file=$2
+  shift 2
+  local rc=0
+  timeout 20 "$@" >/dev/null 2>"$work/missing.err" || rc=$?
+  if [ $rc = 1 ] && [ "$(wc -l <"$work/missing.err")" = 1 ] && grep -q "$file" "$work/missing.err"; then
+    pass "$name without $file: $(cat "$work/missing.err")"
+  else
+    fail "$name without $file: status $rc, said: $(cat "$work/missing.err")"
+  fi
+}
+rm "$game/Ringdepth/Level.map"
+missing Ringdepth Level.map "$game/Ringdepth/Ringdepth"
+rm "$game/Data/Data/Title/Owng.bmp"
+missing Orvane Owng.bmp "$game/Orvane"
+rm "$game/Data/Data/Save/Zone2Kubo.bmp"
+missing Save Zone2Kubo.bmp "$game/Data/Save"
 
 for log in orvane modepick ringdepth; do
   [ -s "$work/$log.log" ] && { echo "--- $log said:"; cat "$work/$log.log"; }
