@@ -1,0 +1,224 @@
+// Whole frames of Movement through loops and quarter pipes: the player's keys, motion and block
+// collision together with the loop step, on acts built in the test and on the shipped acts.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tests/loops/LoopScene.h"
+#include "zones/ZoneProgram.h"
+
+namespace orvane::test {
+namespace {
+
+using platform::Key;
+
+// What one ride through a loop did.
+struct Ride {
+  bool overTheTop = false;    // LoopState 2 on the ceiling
+  bool leftHalf = false;      // LoopState 1
+  bool leftTheGround = false; // Airborne -1 at any frame
+  double highestCentre = 1e9;
+  bool endMarkerSeen = false; // the centre in the exit marker's column with LoopState 0
+  bool endMarkerWrong = false;
+  int framesToExit = -1;
+};
+
+// Holds Right from `speed` at the loop's left end marker until the player is two blocks past it.
+Ride RideThrough(ZoneFixture& z, LoopPlace at, double speed) {
+  ZoneForm& f = z.form();
+  const int g = at.floorRow, c = at.column;
+  z.Play((c - 1) * 128 - 40, g * 128 - 38);
+  f.LoopState = 5;
+  f.SpeedX = speed;
+  z.Hold({Key::Right});
+  Ride ride;
+  for (int n = 1; n <= 600; ++n) {
+    z.Move();
+    if (f.LoopState == 2) ride.overTheTop = true;
+    if (f.LoopState == 1) ride.leftHalf = true;
+    if (f.Airborne == -1) ride.leftTheGround = true;
+    ride.highestCentre = std::min(ride.highestCentre, f.PlayerY + 19);
+    if (DivRounded(f.PlayerX + 20, 128) == c + 2 && ride.overTheTop) {
+      if (f.LoopState == 0) ride.endMarkerSeen = true;
+      else ride.endMarkerWrong = true;
+    }
+    if (f.PlayerX > (c + 4) * 128) {
+      ride.framesToExit = n;
+      break;
+    }
+  }
+  return ride;
+}
+
+void ExpectRoundTheLoop(ZoneFixture& z, LoopPlace at, double speed) {
+  ZoneForm& f = z.form();
+  const Ride ride = RideThrough(z, at, speed);
+  const std::string where = "speed " + std::to_string(speed) + " loop at column " + std::to_string(at.column);
+  EXPECT_TRUE(ride.overTheTop) << where;
+  EXPECT_TRUE(ride.leftHalf) << where;
+  EXPECT_FALSE(ride.leftTheGround) << where;
+  EXPECT_LT(ride.highestCentre, (at.floorRow - 2) * 128 + 8) << where;
+  EXPECT_TRUE(ride.endMarkerSeen) << where;
+  EXPECT_FALSE(ride.endMarkerWrong) << where;
+  ASSERT_GT(ride.framesToExit, 0) << where;
+  EXPECT_DOUBLE_EQ(f.PlayerY, at.floorRow * 128 - 38) << where;
+  EXPECT_GT(f.SpeedX, 0) << where;
+  EXPECT_EQ(f.OnCurve, 0) << where;
+  EXPECT_EQ(f.SurfaceMode, 0) << where;
+}
+
+TEST(LoopRide, EverySpeedFromSixToTwelveGoesRoundAndOutOnTheRight) {
+  for (const ZoneTables* zone : {&PlumvaleTables(), &AshmoorTables()}) {
+    for (double speed = 6; speed <= 12; speed += 0.5) {
+      ZoneFixture z(*zone);
+      LoadCurve(z.form());
+      BuildLoop(z, {7, 19});
+      ExpectRoundTheLoop(z, {7, 19}, speed);
+    }
+  }
+}
+
+// --- quarter pipes ---
+
+TEST(LoopRide, LoneRightPipeThrowsTheRunnerStraightUp) {
+  ZoneFixture z;
+  ZoneForm& f = z.form();
+  LoadCurve(f);
+  z.FillRow(7, 1);
+  z.SetBlock2(6, 20, 6);
+  z.Play(20 * 128 - 100, 7 * 128 - 38);
+  f.LoopState = 5;
+  f.SpeedX = 7;  // no key: it loses 0.14 a frame
+  int launched = 0;
+  for (int n = 1; n <= 120 && !launched; ++n) {
+    const double before = f.SpeedX;
+    z.Move();
+    if (f.Airborne == -1) {
+      launched = n;
+      EXPECT_NEAR(f.SpeedY, -(before - 0.14), 1e-9);
+      EXPECT_DOUBLE_EQ(f.SpeedX, 0);
+      EXPECT_EQ(f.OnCurve, 0);
+      EXPECT_EQ(f.SurfaceMode, 0);
+    }
+  }
+  ASSERT_GT(launched, 0);
+  const double x = f.PlayerX, y = f.PlayerY, v = -f.SpeedY;
+  double top = y;
+  while (f.SpeedY < 0) {
+    z.Move();
+    EXPECT_DOUBLE_EQ(f.PlayerX, x);  // straight up
+    top = std::min(top, f.PlayerY);
+  }
+  EXPECT_NEAR(y - top, v * v / 0.4, v);  // the rise a throw at that speed gives under gravity
+}
+
+TEST(LoopRide, LoneLeftPipeThrowsTheRunnerStraightUp) {
+  ZoneFixture z;
+  ZoneForm& f = z.form();
+  LoadCurve(f);
+  z.FillRow(7, 1);
+  z.SetBlock(6, 20, 65);
+  z.Play(21 * 128 + 60, 7 * 128 - 38);
+  f.LoopState = 5;
+  f.SpeedX = -7;
+  f.Facing = 0;
+  int launched = 0;
+  for (int n = 1; n <= 120 && !launched; ++n) {
+    const double before = f.SpeedX;
+    z.Move();
+    if (f.Airborne == -1) {
+      launched = n;
+      EXPECT_NEAR(f.SpeedY, before + 0.14, 1e-9);
+      EXPECT_LT(f.SpeedY, 0);
+      EXPECT_DOUBLE_EQ(f.SpeedX, 0);
+    }
+  }
+  ASSERT_GT(launched, 0);
+}
+
+TEST(LoopRide, FallOntoAFloatingLowerRightPieceAtLocalX32RunsBackAtOneAndAHalf) {
+  ZoneFixture z;
+  ZoneForm& f = z.form();
+  LoadCurve(f);
+  z.SetBlock2(5, 20, 6);
+  const double cx = 20 * 128 + 32, surface = 5 * 128 + f.CurveTable[32];
+  z.Play(cx - 20, surface - 3 - 19);
+  f.Airborne = -1;
+  f.SpeedY = 5.8;  // gravity makes it 6 in the frame of the landing
+  f.LoopState = 5;
+  z.Move();
+  EXPECT_DOUBLE_EQ(f.SpeedX, -1.5);
+  EXPECT_EQ(f.OnCurve, 1);
+  EXPECT_EQ(f.Airborne, 0);
+}
+
+TEST(LoopRide, StandingStillOnAWallOrCeilingDropsOffAtOnce) {
+  struct Case {
+    int16_t mode;
+    double x, y;  // local centre on the loop's upper-right piece
+  } cases[] = {{1, 110, 90}, {2, 40, 10}};
+  for (const Case& c : cases) {
+    ZoneFixture z;
+    ZoneForm& f = z.form();
+    LoadCurve(f);
+    BuildLoop(z, {7, 19});
+    z.Play(0, 0);
+    PutCentre(f, 20 * 128 + c.x, 5 * 128 + c.y);
+    f.OnCurve = 1;
+    f.SurfaceMode = c.mode;
+    f.LoopState = 0;
+    z.Move();
+    EXPECT_EQ(f.OnCurve, 0) << c.mode;
+    EXPECT_EQ(f.Airborne, -1) << c.mode;
+  }
+}
+
+// --- the shipped acts ---
+
+std::vector<uint8_t> ReadAll(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(LoopRide, EveryLoopOfTheShippedActsCarriesThePlayerRound) {
+  const std::filesystem::path data = ORVANE_GAME_DATA;
+  struct Act {
+    const ZoneTables* zone;
+    const char* map;
+  } acts[] = {{&PlumvaleTables(), "Data/R1/PVZ1.map"},
+              {&AshmoorTables(), "Data/R2/AMZ1.map"},
+              {&AshmoorTables(), "Data/R2/AMZ2.map"},
+              {&AshmoorTables(), "Data/R2/AMZ3.map"}};
+  const std::vector<uint8_t> curve = ReadAll(data / "Data/Qloop.crv");
+  ASSERT_EQ(curve.size(), 129u);
+  int loops = 0;
+  for (const Act& act : acts) {
+    const std::vector<uint8_t> map = ReadAll(data / act.map);
+    ASSERT_GE(map.size(), 1563u) << act.map;
+    for (int r = 0; r < 10; ++r) {
+      for (int c = 1; c + 2 < 78; ++c) {
+        if (map[r * 78 + c] != act.zone->loops.lowerLeft || map[783 + r * 78 + c + 1] != 6) continue;
+        ++loops;
+        for (double speed = 6; speed <= 12; speed += 1) {
+          ZoneFixture z(*act.zone);
+          ZoneForm& f = z.form();
+          for (int i = 0; i < 780; ++i) {
+            f.BlockMap[i] = map[static_cast<size_t>(i)];
+            f.BlockMap2[i] = map[783 + static_cast<size_t>(i)];
+          }
+          for (int i = 0; i <= 128; ++i) f.CurveTable[i] = curve[static_cast<size_t>(i)];
+          SCOPED_TRACE(std::string(act.map));
+          ExpectRoundTheLoop(z, {r + 1, c}, speed);
+        }
+      }
+    }
+  }
+  EXPECT_GE(loops, 3);
+}
+
+}  // namespace
+}  // namespace orvane::test
