@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "platform/system/Error.h"
 
@@ -78,7 +82,34 @@ void DrawCircle(Surface& dst, int cx, int cy, int radius, uint16_t color) {
   }
 }
 
+namespace {
+
+// The largest picture a sheet may be when any size is accepted (4096 x 4096).
+constexpr int64_t kMaxBitmapPixels = int64_t{4096} * 4096;
+
+// The size a bitmap's header declares, read before the loader allocates its pixels, so that a
+// corrupt header cannot ask for gigabytes. Nothing when the header is too short to say.
+std::optional<std::pair<int64_t, int64_t>> DeclaredSize(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  uint8_t h[26] = {};
+  if (!in.read(reinterpret_cast<char*>(h), sizeof h) || h[0] != 'B' || h[1] != 'M') return std::nullopt;
+  auto le32 = [&](int at) { return static_cast<int32_t>(uint32_t{h[at]} | uint32_t{h[at + 1]} << 8 | uint32_t{h[at + 2]} << 16 | uint32_t{h[at + 3]} << 24); };
+  auto le16 = [&](int at) { return static_cast<int16_t>(h[at] | h[at + 1] << 8); };
+  const int32_t info = le32(14);
+  if (info == 12) return std::pair<int64_t, int64_t>{le16(18), le16(20)};  // the old core header
+  return std::pair<int64_t, int64_t>{le32(18), std::abs(int64_t{le32(22)})};  // negative: rows top-down
+}
+
+}  // namespace
+
 Surface LoadBitmap(const std::filesystem::path& path, int width, int height) {
+  if (const auto size = DeclaredSize(path)) {
+    const auto [w, h] = *size;
+    const bool wrong = (width && w != width) || (height && h != height);
+    if (wrong || std::abs(w) * h > kMaxBitmapPixels)
+      Fail(path.string() + ": bitmap is " + std::to_string(w) + "x" + std::to_string(h) +
+           (wrong ? ", expected " + std::to_string(width) + "x" + std::to_string(height) : ", too large"));
+  }
   SDL_Surface* raw = SDL_LoadBMP(path.c_str());
   if (!raw) Fail(path.string() + ": cannot load bitmap (" + SDL_GetError() + ")");
   SDL_Surface* rgb = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB565, 0);

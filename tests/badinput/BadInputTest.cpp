@@ -18,6 +18,7 @@
 #include "engine/core/ConfigFile.h"
 #include "platform/system/Error.h"
 #include "platform/system/PosixProcess.h"
+#include "platform/video/Surface.h"
 #include "tests/support/MiniInstall.h"
 #include "tests/support/ZoneFixture.h"
 #include "tools/zonesim/ZoneSim.h"
@@ -202,6 +203,14 @@ std::vector<Case> Cases() {
       {"PlayerSheetHeaderOnly", Zone::Plumvale, CutTo("Data/Player.bmp", 20), "Player.bmp", "cannot load bitmap"},
       {"ShieldSheetNotABitmap", Zone::Plumvale, Text("Data/Shields.bmp", "\x89PNG\r\n\x1a\n not a bitmap"),
        "Shields.bmp", "cannot load bitmap"},
+      {"PlayerSheetHeaderAsksForGigabytes", Zone::Plumvale,
+       [](const fs::path& dir) {
+         Bytes b = ReadAll(dir / "Data/Player.bmp");
+         const Bytes rows = {0x02, 0x00, 0x00, 0x10};  // 268435458 rows
+         std::copy(rows.begin(), rows.end(), b.begin() + 22);
+         WriteAll(dir / "Data/Player.bmp", b);
+       },
+       "Player.bmp", "bitmap is 80x268435458, expected 80x1335"},
       {"CommonSheetWrongSize", Zone::Plumvale, Bitmap("Data/Spriteg2.bmp", 135, 320), "Spriteg2.bmp",
        "135x320, expected 136x320"},
       {"AshMoorBackSheetAtPlumValesSize", Zone::Ashmoor, Bitmap("Data/R2/AML3.bmp", 128, 1152), "AML3.bmp",
@@ -475,6 +484,26 @@ TEST_F(ReadOnlyConfiguration, AWritableFileGetsOnlyTheZonesOwnWrite) {
   form.Dying = 0;
   EXPECT_THROW(form.ResetAct(), ProgramEnded);
   EXPECT_EQ(ReadAll(cfg()), (Bytes{2, 1, 0, 0, 77}));
+}
+
+// ---- a bitmap of any size ----
+
+TEST(AnySizeBitmap, AHeaderAskingForMoreThan4096By4096IsRefusedBeforeLoading) {
+  test::ZoneFixture z;  // only for its folder
+  const fs::path file = z.folder() / "Huge.bmp";
+  test::WriteBitmap(file, 2, 2, 1, 2, 3);
+  Bytes b = ReadAll(file);
+  const Bytes size = {0x01, 0x10, 0x00, 0x00, 0x00, 0x10, 0x00, 0x00};  // 4097 x 4096
+  std::copy(size.begin(), size.end(), b.begin() + 18);
+  WriteAll(file, b);
+  try {
+    platform::LoadBitmap(file);
+    ADD_FAILURE() << "loaded";
+  } catch (const platform::FatalError& e) {
+    EXPECT_NE(std::string(e.what()).find("Huge.bmp: bitmap is 4097x4096, too large"), std::string::npos) << e.what();
+  }
+  test::WriteBitmap(file, 2, 2, 1, 2, 3);
+  EXPECT_EQ(platform::LoadBitmap(file).Width(), 2);
 }
 
 // ---- a program that cannot be started ----
