@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,23 +39,46 @@ class Surface {
   int Width() const { return width_; }
   int Height() const { return height_; }
   bool Empty() const { return width_ == 0 || height_ == 0; }
-  uint16_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
+  // Writable access forgets the surface's opaque spans; they are found again at the next keyed blit.
+  uint16_t* Row(int y) {
+    spans_.reset();
+    return pixels_.data() + static_cast<size_t>(y) * width_;
+  }
   const uint16_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
   uint16_t At(int x, int y) const { return Row(y)[x]; }
   void Set(int x, int y, uint16_t v) { Row(y)[x] = v; }
-  std::vector<uint16_t>& Pixels() { return pixels_; }
+  std::vector<uint16_t>& Pixels() {
+    spans_.reset();
+    return pixels_;
+  }
   const std::vector<uint16_t>& Pixels() const { return pixels_; }
 
   // Source colour key: pixels of this value are skipped by keyed blits from this surface.
-  void SetColorKey(uint16_t key) { hasKey_ = true; key_ = key; }
+  void SetColorKey(uint16_t key) {
+    if (!hasKey_ || key_ != key) spans_.reset();
+    hasKey_ = true;
+    key_ = key;
+  }
   bool HasColorKey() const { return hasKey_; }
   uint16_t ColorKey() const { return key_; }
+
+  // The runs of pixels that are not the colour key, row by row, for keyed blits from this surface.
+  struct OpaqueSpans {
+    struct Run {
+      uint16_t start, length;
+    };
+    std::vector<Run> runs;           // every row's runs, left to right
+    std::vector<uint32_t> rowFirst;  // row y's runs are runs[rowFirst[y] .. rowFirst[y + 1])
+  };
+  const OpaqueSpans& Spans() const;
 
  private:
   int width_ = 0, height_ = 0;
   std::vector<uint16_t> pixels_;
   bool hasKey_ = false;
   uint16_t key_ = 0;
+  // Found on first use, shared by copies until either is written.
+  mutable std::shared_ptr<const OpaqueSpans> spans_;
 };
 
 // Copies `src` rectangle `r` to (x, y) of `dst`. Draws nothing and returns kErrInvalidRect when the

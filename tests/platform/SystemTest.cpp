@@ -1,0 +1,82 @@
+// The small services: the simulated clock, program names, the real backend's frame pacing and key map.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <set>
+#include <thread>
+
+#include "platform/headless/Headless.h"
+#include "platform/sdl/SdlDisplay.h"
+#include "platform/sdl/SdlInput.h"
+#include "platform/system/PosixProcess.h"
+
+namespace platform {
+namespace {
+
+TEST(SimulatedClock, FrameNReads100000PlusWholeMillisecondsOfSixtiethsOfASecond) {
+  HeadlessPlatform os;
+  for (int64_t n = 0; n <= 400; ++n) {
+    ASSERT_EQ(os.clock.TickCount(), 100000 + n * 1000 / 60) << "frame " << n;
+    os.display.Flip();
+  }
+  // Frame 3 is 100050, frame 6 is 100100: the whole milliseconds round down.
+  HeadlessPlatform again;
+  for (int i = 0; i < 3; ++i) again.display.Flip();
+  EXPECT_EQ(again.clock.TickCount(), 100050);
+}
+
+TEST(HeadlessDisplay, IsLostForExactlyTheNumberOfPollsAsked) {
+  HeadlessPlatform os;
+  os.display.LoseDisplayFor(2);
+  EXPECT_FALSE(os.display.ExclusiveHeld());
+  EXPECT_FALSE(os.display.ExclusiveHeld());
+  EXPECT_TRUE(os.display.ExclusiveHeld());
+}
+
+TEST(InstalledProgramName, DropsOnlyATrailingExeInAnyCase) {
+  EXPECT_EQ(InstalledProgramName("Save.exe"), "Save");
+  EXPECT_EQ(InstalledProgramName("Plumvale.EXE"), "Plumvale");
+  EXPECT_EQ(InstalledProgramName("Ashmoor.Exe"), "Ashmoor");
+  EXPECT_EQ(InstalledProgramName("Save"), "Save");
+  EXPECT_EQ(InstalledProgramName(".exe"), ".exe");
+  EXPECT_EQ(InstalledProgramName("a.exe.exe"), "a.exe");
+  EXPECT_EQ(InstalledProgramName("Save.exe.txt"), "Save.exe.txt");
+}
+
+TEST(SdlKeys, EveryGameKeyHasItsOwnKeyboardKey) {
+  std::set<int> seen;
+  for (int k = 0; k < static_cast<int>(Key::Count); ++k) {
+    const SDL_Scancode code = SdlInput::ScancodeOf(static_cast<Key>(k));
+    EXPECT_NE(code, SDL_SCANCODE_UNKNOWN) << k;
+    EXPECT_TRUE(seen.insert(code).second) << k;
+  }
+  EXPECT_EQ(SdlInput::ScancodeOf(Key::A), SDL_SCANCODE_A);
+  EXPECT_EQ(SdlInput::ScancodeOf(Key::Z), SDL_SCANCODE_Z);
+  EXPECT_EQ(SdlInput::ScancodeOf(Key::Digit0), SDL_SCANCODE_0);
+  EXPECT_EQ(SdlInput::ScancodeOf(Key::Digit9), SDL_SCANCODE_9);
+}
+
+// Only lower bounds on time: a busy machine can make a frame later, never earlier.
+using Steady = std::chrono::steady_clock;
+
+TEST(SdlFramePacing, FlipWaitsForTheNextSixtiethOfASecond) {
+  SdlDisplay display;  // no window: Flip only paces
+  const auto start = Steady::now();
+  display.Flip();  // starts the frame clock and waits for its first tick
+  for (int i = 0; i < 30; ++i) display.Flip();
+  EXPECT_GE(Steady::now() - start, std::chrono::microseconds(31 * 16666));
+}
+
+TEST(SdlFramePacing, ALateFrameIsNotMadeUpWithABurst) {
+  SdlDisplay display;
+  display.Flip();
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));  // six frames late
+  display.Flip();
+  const auto start = Steady::now();
+  for (int i = 0; i < 5; ++i) display.Flip();
+  // Each of the five waits for a tick of its own: together at least four whole periods.
+  EXPECT_GE(Steady::now() - start, std::chrono::microseconds(4 * 16667));
+}
+
+}  // namespace
+}  // namespace platform
