@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kWindowScale = 2;          // a window starts at twice the back buffer's size
 constexpr int kLostPollMs = 10;          // how long ExclusiveHeld rests while the display is away
-constexpr int kFrameTimeReportEvery = 300;
+constexpr int kFrameTimeReportEvery = 120;
 
 PresentPath ChosenPath() {
   const char* v = std::getenv("ORVANE_PRESENT");
