@@ -1,6 +1,5 @@
 #include "zones/ZoneProgram.h"
 
-#include <SDL.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -55,8 +54,8 @@ int RunZoneProgram(const ZoneTables& zone) {
   } catch (const ProgramEnded& end) {
     return end.status;
   } catch (const std::exception& e) {
+    // One line on standard error; no message box, which can block for ever where no desktop answers it.
     std::fprintf(stderr, "%s: %s\n", zone.program, e.what());
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, zone.caption, e.what(), nullptr);
     return 1;
   }
   return 0;
