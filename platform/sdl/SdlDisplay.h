@@ -55,7 +55,7 @@ class SdlDisplay final : public Display {
                         double cpuPresented);
 
   SDL_Window* window_ = nullptr;
-  PresentPath path_ = PresentPath::WindowSurface;
+  PresentPath path_ = PresentPath::Renderer;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   int textureW_ = 0, textureH_ = 0;

@@ -6,7 +6,7 @@
 # program's processor use from /proc/PID/stat and its own frame times (ORVANE_FRAME_TIMES).
 set -uo pipefail
 game=$1; shift
-paths=("$@"); [ ${#paths[@]} -gt 0 ] || paths=(surface renderer-software renderer-opengl renderer-lock-software)
+paths=("$@"); [ ${#paths[@]} -gt 0 ] || paths=(default surface renderer-software renderer-opengl renderer-lock-software)
 work=$(mktemp -d); xvfb_pid=
 trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
 cp -r "$game" "$work/game"; printf '\001\000\000' > "$work/game/Data/Orvane.cfg"
@@ -17,6 +17,7 @@ tick=$(getconf CLK_TCK)
 for p in "${paths[@]}"; do
   present=${p%%-software}; present=${present%%-opengl}; driver=${p##*-}
   [ "$p" = surface ] && { present=surface; driver=; }
+  [ "$p" = default ] && { present=; driver=; }
   DISPLAY=$display ORVANE_FRAME_TIMES=1 ORVANE_PRESENT=$present SDL_RENDER_DRIVER=$driver \
     "$work/game/Data/Plumvale" >/dev/null 2>"$work/$p.log" &
   pid=$!
