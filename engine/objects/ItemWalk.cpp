@@ -1,10 +1,53 @@
-// The item walk: every entry of the act's item table, every frame, in index order.
+// The item walk: every entry of the act's item table, every frame, in index order, on screen or not.
+// Each entry's kind is read once and runs its kind's rule; a rule's effects are seen by the rest of
+// that entry's tests and by every later entry. Also the shared motion of the enemies.
 #include "engine/core/ZoneForm.h"
 
 namespace orvane {
 
-void ZoneForm::MoveEnemies() {}
+namespace {
 
-void ZoneForm::ItemWalk() {}
+constexpr int kLastItem = 300;
+
+// patrolling enemies swing between just below 0 and just above 128
+constexpr double kPatrolFar = 128;
+constexpr double kPatrolStep = 0.5;
+constexpr double kPatrolFacingRight = 64;  // sprite column while moving right
+// hopping enemies fall back and are thrown up again once below this
+constexpr double kHopGravity = 0.1;
+constexpr double kHopLowest = 48;
+constexpr double kHopThrow = -8;
+
+void Hop(Number& offset, Number& speed) {
+  speed += kHopGravity;
+  offset += speed;
+  if (offset > kHopLowest) speed = kHopThrow;
+}
+
+}  // namespace
+
+void ZoneForm::MoveEnemies() {
+  if (PatrolOffset > kPatrolFar) PatrolDir = 0;
+  if (PatrolOffset < 0) PatrolDir = 1;
+  if (PatrolDir == 1) {
+    PatrolOffset += kPatrolStep;
+    PatrolFacing = kPatrolFacingRight;
+  } else {
+    PatrolOffset -= kPatrolStep;
+    PatrolFacing = 0;
+  }
+  if (zone_.items.hasHoppingEnemies) {
+    Hop(HopOffsetA, HopSpeedA);
+    Hop(HopOffsetB, HopSpeedB);
+  }
+}
+
+void ZoneForm::ItemWalk() {
+  const ItemTables& items = zone_.items;
+  for (ItemIndex = 0; ItemIndex <= kLastItem; ++ItemIndex) {
+    const uint8_t kind = ItemKind[ItemIndex];
+    if (const ItemRule rule = items.rules[kind]) rule(*this, kind);
+  }
+}
 
 }  // namespace orvane
