@@ -167,11 +167,13 @@ class Watch {
     Range("StarFrame", f.StarFrame, 0, 2);
     Range("InvincibleTimer", f.InvincibleTimer, 0, 1000);
     Range("LostRingsActive", f.LostRingsActive, -1, 0);
-    // the items: an entry holds the kind its act's file gave it, a sparkle or nothing
+    // the items: an entry holds the kind its act's file gave it, a sparkle, an opened box or nothing
     const auto& kinds = loadedKinds_[static_cast<size_t>(f.ActIndex)];
     for (int i = 0; i <= 300; ++i) {
       const uint8_t k = f.ItemKind[i];
-      if (k != 0 && k != 2 && k != kinds[static_cast<size_t>(i)])
+      const uint8_t loaded = kinds[static_cast<size_t>(i)];
+      const bool openedBox = k == 12 && loaded >= 3 && loaded <= 11;
+      if (k != 0 && k != 2 && !openedBox && k != loaded)
         throw Fault{"ItemKind[" + std::to_string(i) + "] is " + std::to_string(k) + ", its file gave " +
                     std::to_string(kinds[static_cast<size_t>(i)])};
       if (k == 2 && (f.ItemTimer[i] < 0 || f.ItemTimer[i] > kSparkleLastTimer))
