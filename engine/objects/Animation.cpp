@@ -43,10 +43,10 @@ constexpr int16_t kInvincibleFrames = 1000;
 constexpr int16_t kLastBubbleFrame = 15;           // double-jump shield 0..15
 constexpr int16_t kFlameFrom = 16, kFlameTo = 25;  // dash shield at rest
 constexpr int16_t kDashRightFrom = 48, kDashRightTo = 51;
-constexpr int16_t kDashLeftFrom = 54, kDashLeftTo = 58;
+constexpr int16_t kDashLeftFrom = 54, kDashLeftTo = 57;  // the sheet's last four frames
 constexpr int16_t kBounceFrom = 26, kBounceTo = 43;
 constexpr int16_t kBounceDown = 52;
-constexpr int16_t kLastShieldFrame = kDashLeftTo;  // the highest frame any shield shows
+constexpr int16_t kLastShieldFrame = kDashLeftTo;  // the last frame of the shield sheet
 constexpr int16_t kFacingRight = 40;
 constexpr int16_t kFacingLeft = 0;
 constexpr int16_t kShieldDash = 2;

@@ -2,6 +2,7 @@
 // frames.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "tests/support/ZoneFixture.h"
@@ -255,7 +256,7 @@ TEST(ShieldFrames, StayInRangeForEverWithoutAShield) {
   for (int i = 0; i < 200000; ++i) {
     z->Animation();
     ASSERT_GE(z->ShieldFrame, 0) << i;
-    ASSERT_LE(z->ShieldFrame, 58) << i;
+    ASSERT_LE(z->ShieldFrame, 57) << i;
   }
 }
 
@@ -301,8 +302,23 @@ TEST(ShieldFrames, DashJumpsTo48Or54AndBackTo16) {
   for (int i = 0; i < 30; ++i) {
     z->Animation();
     ASSERT_GE(z->ShieldFrame, 54);
-    ASSERT_LE(z->ShieldFrame, 58);
+    ASSERT_LE(z->ShieldFrame, 57);  // the sheet holds frames 0..57
   }
+}
+
+TEST(ShieldFrames, LeftDashCyclesTheSheetsLastFourFrames) {
+  // The shield sheet holds 58 frames of 48 rows (2784 rows): a frame 58 would fall off its end.
+  ZoneFixture z;
+  z->ShieldKind = 2;
+  z->ShieldAction = 2;
+  z->Facing = 0;
+  z->Airborne = -1;
+  std::set<int> seen;
+  for (int i = 0; i < 60; ++i) {
+    z->Animation();
+    seen.insert(z->ShieldFrame);
+  }
+  EXPECT_EQ(seen, (std::set<int>{54, 55, 56, 57}));
 }
 
 TEST(ShieldFrames, BounceShowsFrame52) {
