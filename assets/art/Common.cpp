@@ -281,6 +281,18 @@ void Digits(Image& s) {
   }
 }
 
+// The clock's colon, in the labels block: the status bar shows the labels at (17, 9), the
+// minutes at x 57 and the seconds from x 73 on the time line y 25, so the colon lands between them.
+void ClockColon(Image& s) {
+  Image cell(4, 11);
+  for (int top : {3, 7}) {
+    cell.Fill(1, top, 2, 2, kWhiteText[2]);
+    cell.Set(1, top, kWhiteText[3]);
+  }
+  Outline(cell);
+  s.Paste(cell, 132, 16);
+}
+
 void LivesIcon(Image& s, int y, Hero hero) {
   Image icon(32, 16);
   DrawHeroHead(icon, hero, hero == Hero::Zinto ? 10 : 11, hero == Hero::Zinto ? 8.5 : 9.5, 0.82);
@@ -343,6 +355,7 @@ Image CommonSheet() {
   Word(s, 83, 0, "SCORE", 9, kLabel);
   Word(s, 83, 16, "TIME", 9, kLabel);
   Word(s, 83, 32, "RINGS", 9, kLabel);
+  ClockColon(s);
   for (int f = 0; f < 3; ++f) s.Paste(Star(f), 83, 64 + f * 32);
   LivesIcon(s, 160, Hero::Zinto);
   LivesIcon(s, 176, Hero::Kubo);
