@@ -10,6 +10,7 @@
 #include "engine/core/Sounds.h"
 #include "engine/core/ZoneForm.h"
 #include "platform/headless/Headless.h"
+#include "platform/headless/KeyScript.h"
 #include "platform/video/Png.h"
 #include "zones/ZoneProgram.h"
 
@@ -25,7 +26,7 @@ struct Options {
   std::string zone;
   std::string dir;
   long frames = 1;
-  std::vector<std::pair<long, std::vector<platform::Key>>> keys;  // from frame F on
+  platform::KeyScript keys;
   std::vector<std::pair<std::string, double>> sets;
   std::vector<std::string> prints;
   long every = 1;
@@ -50,15 +51,6 @@ double ParseDouble(const std::string& s, const std::string& what) {
   return v;
 }
 
-platform::Key KeyNamed(const std::string& name) {
-  static const std::map<std::string, platform::Key> keys = {
-      {"Escape", platform::Key::Escape}, {"Left", platform::Key::Left}, {"Right", platform::Key::Right},
-      {"Control", platform::Key::Control}, {"Up", platform::Key::Up},   {"Down", platform::Key::Down}};
-  const auto it = keys.find(name);
-  if (it == keys.end()) throw UsageError{"unknown key: " + name};
-  return it->second;
-}
-
 std::vector<std::string> Split(const std::string& s, char sep) {
   std::vector<std::string> parts;
   std::string part;
@@ -79,15 +71,12 @@ Options Parse(const std::vector<std::string>& args) {
     if (a == "--zone") o.zone = value();
     else if (a == "--dir") o.dir = value();
     else if (a == "--frames") o.frames = ParseLong(value(), "frame count");
-    else if (a == "--keys") {
-      for (const std::string& entry : Split(value(), ';')) {
-        const auto colon = entry.find(':');
-        if (colon == std::string::npos) throw UsageError{"bad key script entry: " + entry};
-        std::vector<platform::Key> held;
-        const std::string names = entry.substr(colon + 1);
-        if (names != "none")
-          for (const std::string& k : Split(names, '+')) held.push_back(KeyNamed(k));
-        o.keys.emplace_back(ParseLong(entry.substr(0, colon), "key script frame"), held);
+    else if (a == "--keys" || a == "--keys-file") {
+      if (!o.keys.Entries().empty()) throw UsageError{"only one of --keys and --keys-file, once"};
+      try {
+        o.keys = a == "--keys" ? platform::KeyScript::Parse(value()) : platform::KeyScript::Load(value());
+      } catch (const platform::KeyScriptError& e) {
+        throw UsageError{e.what()};
       }
     } else if (a == "--set") {
       const std::string& s = value();
@@ -189,13 +178,8 @@ int RunZoneSim(const std::vector<std::string>& args, std::ostream& out, std::ost
       form->FormLoad();
       for (const auto& [f, v] : sets) WriteField(f.ref, f.index, v);
       if (!o.finalOnly || o.frames == 0) print();
-      size_t script = 0;
       for (frame = 1; frame <= o.frames; ++frame) {
-        while (script < o.keys.size() && o.keys[script].first <= frame) {
-          os.input.ReleaseAll();
-          for (platform::Key k : o.keys[script].second) os.input.Set(k, true);
-          ++script;
-        }
+        platform::ApplyKeyScript(o.keys, frame, os.input);
         form->Frame();
         const bool last = frame == o.frames;
         if (o.finalOnly ? last : (frame % o.every == 0 || last)) print();

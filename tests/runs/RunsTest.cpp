@@ -1,0 +1,114 @@
+// Every act, with each character, played to its end by its recorded key script (tests/runs/*.keys,
+// found by tools/runfind) through the whole engine, drawing included, from the laid-out game.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tools/runfind/RunPlay.h"
+
+namespace orvane::runs {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kData = ORVANE_GAME_DATA;
+const fs::path kRuns = ORVANE_RUNS_DIR;
+
+class RecordedRun : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(RecordedRun, ReachesTheActsEndAndTheNextAct) {
+  const auto run = ParseRunName(GetParam());
+  ASSERT_TRUE(run);
+  const fs::path file = kRuns / (run->Text() + ".keys");
+  ASSERT_TRUE(fs::exists(file)) << run->Text() << ": no recorded run " << file;
+  const platform::KeyScript script = platform::KeyScript::Load(file.string());
+  const RunOutcome o = Replay(*run, script, kData);
+  const std::string what = run->Text() + ": " + o.Describe();
+  EXPECT_TRUE(o.reached) << what;
+  EXPECT_LE(o.reachedAt, kRunFrameLimit) << what;
+  EXPECT_FALSE(o.gameOver) << what;
+  EXPECT_EQ(o.deaths, 0) << what;
+  // after the tally the next act is loaded, or the zone is complete and the program ends
+  EXPECT_TRUE(o.finished) << what;
+  RecordProperty("frames", static_cast<int>(o.reachedAt));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryAct, RecordedRun,
+                         ::testing::Values("plumvale-0-zinto", "plumvale-0-kubo", "ashmoor-0-zinto", "ashmoor-0-kubo",
+                                           "ashmoor-1-zinto", "ashmoor-1-kubo", "ashmoor-2-zinto", "ashmoor-2-kubo"),
+                         [](const ::testing::TestParamInfo<const char*>& p) {
+                           std::string name = p.param;
+                           for (char& c : name)
+                             if (c == '-') c = '_';
+                           return name;
+                         });
+
+// A run that goes nowhere is reported as not reaching the end, with where the player stood.
+TEST(Replay, ARunThatStaysAtTheStartDoesNotReachTheEnd) {
+  const RunName run = *ParseRunName("plumvale-0-zinto");
+  const RunOutcome o = Replay(run, platform::KeyScript::Parse("0:none"), kData, 600);
+  EXPECT_FALSE(o.reached);
+  EXPECT_FALSE(o.finished);
+  EXPECT_EQ(o.frames, 600);
+  EXPECT_LT(o.x, 200);
+  EXPECT_NE(o.Describe().find("not reached in 600 frames"), std::string::npos) << o.Describe();
+}
+
+// Running right and jumping every second loses a life at a pit sooner or later: the replay counts
+// the deaths and tells a game over from the zone's end.
+TEST(Replay, DeathsAndTheGameOverAreCounted) {
+  const RunName run = *ParseRunName("plumvale-0-zinto");
+  platform::KeyScript script;
+  script.Hold(230, {platform::Key::Right});
+  for (long f = 300; f < 12000; f += 60) {
+    script.Hold(f, {platform::Key::Right, platform::Key::Control});
+    script.Hold(f + 2, {platform::Key::Right});
+  }
+  const RunOutcome o = Replay(run, script, kData, 12000);
+  EXPECT_FALSE(o.finished) << o.Describe();
+  EXPECT_GE(o.deaths, 1) << o.Describe();
+  EXPECT_NE(o.Describe().find(" death"), std::string::npos) << o.Describe();
+  if (o.ended) {
+    EXPECT_TRUE(o.gameOver) << o.Describe();
+    EXPECT_EQ(o.deaths, 4) << "three lives and the last one: " << o.Describe();
+  }
+}
+
+// Branching: a state saved and restored plays on exactly as the original did.
+TEST(Branching, ARestoredStatePlaysTheSameFrames) {
+  const RunName run = *ParseRunName("ashmoor-0-kubo");
+  const PlayFolder folder(kData, run.character);
+  Game game(run, folder.path());
+  const platform::KeyScript script = platform::KeyScript::Parse("0:none;230:Right;300:Right+Control;303:Right;340:Right+Control;345:Right");
+  for (long n = 1; n <= 320; ++n) game.Step(script.HeldAt(n));
+  ZoneState saved;
+  long frame = 0;
+  game.Save(saved, frame);
+  std::vector<std::pair<double, double>> first;
+  for (long n = frame + 1; n <= frame + 200; ++n) {
+    game.Step(script.HeldAt(n));
+    first.emplace_back(game.form().PlayerX, game.form().PlayerY);
+  }
+  ASSERT_GT(first.back().first, first.front().first + 100) << "the player ran on";
+  game.Restore(saved, frame);
+  for (size_t i = 0; i < first.size(); ++i) {
+    game.StepWithoutDrawing(script.HeldAt(frame + 1 + static_cast<long>(i)));
+    ASSERT_EQ(game.form().PlayerX, first[i].first) << "frame " << frame + 1 + static_cast<long>(i);
+    ASSERT_EQ(game.form().PlayerY, first[i].second) << "frame " << frame + 1 + static_cast<long>(i);
+  }
+}
+
+TEST(RunNames, NameAZoneAnActOfItAndACharacter) {
+  const auto kubo = ParseRunName("ashmoor-2-kubo");
+  ASSERT_TRUE(kubo);
+  EXPECT_EQ(kubo->zone, "ashmoor");
+  EXPECT_EQ(kubo->act, 2);
+  EXPECT_EQ(kubo->character, 1);
+  EXPECT_EQ(kubo->Text(), "ashmoor-2-kubo");
+  for (const char* bad : {"plumvale-1-zinto", "ashmoor-3-kubo", "ashmoor--1-kubo", "hills-0-zinto", "ashmoor-0-nobody",
+                          "ashmoor-0", "ashmoor-x-zinto", ""})
+    EXPECT_FALSE(ParseRunName(bad)) << bad;
+}
+
+}  // namespace
+}  // namespace orvane::runs

@@ -1,0 +1,339 @@
+#include "tools/runfind/RunFind.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <deque>
+#include <fstream>
+#include <ostream>
+#include <random>
+#include <unordered_map>
+
+#include "tools/runfind/RunPlay.h"
+
+namespace orvane {
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::Key;
+using platform::KeyScript;
+using runs::ZoneState;
+
+// The search keeps an archive of places the player has reached: the world cut into cells of
+// 64 x 64 pixels, told apart further by the speed along the ground and the shield held. For each
+// cell it keeps the earliest state found there. A walk starts from a cell of the archive, chosen
+// mostly near the farthest cells and among those least often chosen, and holds random keys for a
+// while; every cell it reaches first (or sooner than before) enters the archive. A death ends the
+// walk and keeps nothing.
+constexpr int kCellSize = 64;
+constexpr int kCellRowsAbove = 2;          // rows above the world's top (the player may fly there)
+constexpr double kFrontierSpread = 6;      // cells behind the farthest one weigh e times less per 6
+constexpr int kWalksPerDraw = 64;          // walks between two recomputations of the weights
+constexpr int kWalkMinFrames = 40;
+constexpr int kWalkMaxFrames = 240;
+constexpr int kJumpHoldFrames = 2;         // a jump holds Control this long, then lets it go
+constexpr int kLengths[] = {2, 4, 6, 8, 12, 16, 24, 32};
+
+// The key choices of a walk, with their weights: mostly right, with and without a jump.
+struct Choice {
+  uint32_t keys;
+  bool jump;
+  bool spin;  // crouch, charge and let go: a spin launch from rest
+  double weight;
+};
+constexpr uint32_t kRight = KeyScript::Bit(Key::Right), kLeft = KeyScript::Bit(Key::Left),
+                   kDown = KeyScript::Bit(Key::Down), kJump = KeyScript::Bit(Key::Control);
+constexpr Choice kChoices[] = {
+    {kRight, false, false, 0.32}, {kRight, true, false, 0.26}, {0, false, false, 0.06},
+    {0, true, false, 0.05},       {kLeft, false, false, 0.09}, {kLeft, true, false, 0.08},
+    {kDown, false, false, 0.03},  {kRight | kDown, false, false, 0.04}, {0, false, true, 0.04},
+    {kLeft, false, true, 0.03}};
+
+struct UsageError {
+  std::string message;
+};
+
+struct Options {
+  fs::path data;
+  std::string run;
+  fs::path out;
+  uint64_t seed = 1;
+  double seconds = 600;
+  long limit = runs::kRunFrameLimit;
+  double reportEvery = 10;
+};
+
+double ParseNumber(const std::string& s, const std::string& what) {
+  double v = 0;
+  const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size() || v < 0)
+    throw UsageError{"bad " + what + ": " + s};
+  return v;
+}
+
+Options Parse(const std::vector<std::string>& args) {
+  Options o;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&]() -> const std::string& {
+      if (i + 1 >= args.size()) throw UsageError{a + " needs a value"};
+      return args[++i];
+    };
+    if (a == "--data") o.data = value();
+    else if (a == "--run") o.run = value();
+    else if (a == "--out") o.out = value();
+    else if (a == "--seed") o.seed = static_cast<uint64_t>(ParseNumber(value(), "seed"));
+    else if (a == "--seconds") o.seconds = ParseNumber(value(), "time");
+    else if (a == "--limit") o.limit = static_cast<long>(ParseNumber(value(), "frame limit"));
+    else if (a == "--report-every") o.reportEvery = ParseNumber(value(), "report interval");
+    else throw UsageError{"unknown option: " + a};
+  }
+  if (o.data.empty() || o.run.empty()) throw UsageError{"--data and --run are required"};
+  return o;
+}
+
+// One span of the key script being built: frames start+1 .. start+length hold `held`, after the
+// spans of its parent.
+struct Span {
+  int32_t parent;
+  int32_t start;
+  int32_t length;
+  uint32_t held;
+};
+
+struct Cell {
+  ZoneState state;
+  long frame = 0;
+  int32_t span = -1;
+  int chosen = 0;
+  int seen = 0;
+  int column = 0;
+  double x = 0, y = 0;
+};
+
+class Search {
+ public:
+  Search(const runs::RunName& run, const Options& o, std::ostream& out)
+      : run_(run), o_(o), out_(out), folder_(o.data, run.character), game_(run, folder_.path()), rng_(o.seed) {}
+
+  // Returns the script that reaches the act's end, or an empty one.
+  KeyScript Run();
+
+  long frames() const { return frames_; }
+  long walks() const { return walks_; }
+  size_t cells() const { return cells_.size(); }
+
+ private:
+  uint64_t KeyOf(const ZoneForm& f) const;
+  void Keep(int32_t parent, int32_t start, int32_t length, uint32_t held);
+  // One walk from cell `from`; true when it reached the act's end.
+  bool Walk(size_t from);
+  KeyScript ScriptTo(int32_t span, long endFrame) const;
+  void Report(double seconds) const;
+
+  const runs::RunName& run_;
+  const Options& o_;
+  std::ostream& out_;
+  runs::PlayFolder folder_;
+  runs::Game game_;
+  std::mt19937_64 rng_;
+  std::vector<Span> spans_;
+  std::deque<Cell> cells_;  // a deque: cells stay where they are
+  std::unordered_map<uint64_t, size_t> index_;
+  int frontier_ = 0;
+  size_t farthest_ = 0;
+  long frames_ = 0, walks_ = 0;
+  int32_t goalSpan_ = -1;
+  long goalFrame_ = 0;
+};
+
+uint64_t Search::KeyOf(const ZoneForm& f) const {
+  const int cx = static_cast<int>(std::floor(f.PlayerX / kCellSize));
+  const int cy = static_cast<int>(std::floor(f.PlayerY / kCellSize)) + kCellRowsAbove;
+  const int speed = f.SpeedX <= -3 ? 0 : f.SpeedX < 3 ? 1 : f.SpeedX < 6 ? 2 : 3;
+  const int shield = std::clamp<int>(f.ShieldKind, 0, 3);
+  return ((static_cast<uint64_t>(cx + 1) * 64 + static_cast<uint64_t>(std::clamp(cy, 0, 63))) * 4 +
+          static_cast<uint64_t>(speed)) * 4 + static_cast<uint64_t>(shield);
+}
+
+void Search::Keep(int32_t parent, int32_t start, int32_t length, uint32_t held) {
+  const ZoneForm& f = game_.form();
+  const uint64_t key = KeyOf(f);
+  auto it = index_.find(key);
+  if (it != index_.end()) {
+    Cell& c = cells_[it->second];
+    ++c.seen;
+    if (game_.frame() >= c.frame) return;
+  } else {
+    it = index_.emplace(key, cells_.size()).first;
+    cells_.emplace_back();
+  }
+  Cell& c = cells_[it->second];
+  spans_.push_back({parent, start, length, held});
+  c.span = static_cast<int32_t>(spans_.size() - 1);
+  game_.Save(c.state, c.frame);
+  c.x = f.PlayerX;
+  c.y = f.PlayerY;
+  c.column = static_cast<int>(std::floor(f.PlayerX / kCellSize));
+  if (c.column > frontier_) frontier_ = c.column;
+  if (f.PlayerX > cells_[farthest_].x) farthest_ = it->second;
+}
+
+bool Search::Walk(size_t from) {
+  {
+    Cell& c = cells_[from];
+    ++c.chosen;
+    game_.Restore(c.state, c.frame);
+  }
+  int32_t parent = cells_[from].span;
+  const int16_t lives = game_.form().Lives;
+  std::uniform_real_distribution<double> unit(0, 1);
+  std::uniform_int_distribution<int> walkLength(kWalkMinFrames, kWalkMaxFrames);
+  std::uniform_int_distribution<size_t> lengthPick(0, std::size(kLengths) - 1);
+  double total = 0;
+  for (const Choice& ch : kChoices) total += ch.weight;
+  const int budget = walkLength(rng_);
+  int walked = 0;
+  while (walked < budget) {
+    double pick = unit(rng_) * total;
+    const Choice* choice = &kChoices[0];
+    for (const Choice& ch : kChoices) {
+      choice = &ch;
+      if ((pick -= ch.weight) < 0) break;
+    }
+    const int length = kLengths[lengthPick(rng_)];
+    // the phases of the choice: keys and how long they are held
+    std::vector<std::pair<uint32_t, int>> phases;
+    if (choice->spin) {
+      phases = {{kDown, 2}, {kDown | kJump, 2}, {kDown, 2}, {choice->keys, length}};
+    } else if (choice->jump) {
+      phases = {{choice->keys | kJump, std::min(kJumpHoldFrames, length)}};
+      if (length > kJumpHoldFrames) phases.push_back({choice->keys, length - kJumpHoldFrames});
+    } else {
+      phases = {{choice->keys, length}};
+    }
+    for (const auto& [held, frames] : phases) {
+      const int32_t start = static_cast<int32_t>(game_.frame());
+      for (int i = 1; i <= frames; ++i) {
+        game_.StepWithoutDrawing(held);
+        ++frames_;
+        const ZoneForm& f = game_.form();
+        if (game_.ended() || f.Dying != 0 || f.Lives != lives || game_.frame() > o_.limit) return false;
+        if (runs::ActEndReached(f)) {
+          spans_.push_back({parent, start, i, held});
+          goalSpan_ = static_cast<int32_t>(spans_.size() - 1);
+          goalFrame_ = game_.frame();
+          return true;
+        }
+        Keep(parent, start, i, held);
+      }
+      spans_.push_back({parent, start, frames, held});
+      parent = static_cast<int32_t>(spans_.size() - 1);
+      walked += frames;
+    }
+  }
+  return false;
+}
+
+KeyScript Search::ScriptTo(int32_t span, long endFrame) const {
+  std::vector<Span> chain;
+  for (int32_t s = span; s >= 0; s = spans_[static_cast<size_t>(s)].parent) chain.push_back(spans_[static_cast<size_t>(s)]);
+  std::reverse(chain.begin(), chain.end());
+  KeyScript script;
+  for (const Span& s : chain) script.Hold(s.start + 1, s.held);
+  // after the end the player lets go of every key
+  script.Hold(endFrame + 1, 0u);
+  return script;
+}
+
+void Search::Report(double seconds) const {
+  const Cell& far = cells_[farthest_];
+  out_ << "runfind: " << run_.Text() << ": " << static_cast<long>(seconds) << " s, " << walks_ << " walks, " << frames_
+       << " frames, " << cells_.size() << " cells, farthest x " << far.x << " y " << far.y << " (frame " << far.frame
+       << ")\n";
+  out_.flush();
+}
+
+KeyScript Search::Run() {
+  // the title card: no key does anything until the player has control
+  while (game_.form().ControlOn == 0 && !game_.ended()) game_.StepWithoutDrawing(0);
+  Keep(-1, 0, static_cast<int32_t>(game_.frame()), 0);
+
+  const auto begin = std::chrono::steady_clock::now();
+  auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count(); };
+  double nextReport = o_.reportEvery;
+  std::vector<double> weights;
+  std::uniform_real_distribution<double> unit(0, 1);
+  while (elapsed() < o_.seconds) {
+    weights.resize(cells_.size());
+    for (size_t i = 0; i < cells_.size(); ++i) {
+      const Cell& c = cells_[i];
+      weights[i] = std::exp((c.column - frontier_) / kFrontierSpread) / std::sqrt(1.0 + c.chosen) /
+                   std::sqrt(1.0 + c.seen / 8.0);
+    }
+    std::discrete_distribution<size_t> pick(weights.begin(), weights.end());
+    for (int w = 0; w < kWalksPerDraw; ++w) {
+      ++walks_;
+      if (Walk(pick(rng_))) return ScriptTo(goalSpan_, goalFrame_);
+    }
+    if (o_.reportEvery > 0 && elapsed() >= nextReport) {
+      Report(elapsed());
+      nextReport += o_.reportEvery;
+    }
+  }
+  Report(elapsed());
+  return {};
+}
+
+}  // namespace
+
+int RunRunFind(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Options o;
+  try {
+    o = Parse(args);
+  } catch (const UsageError& e) {
+    err << "runfind: " << e.message << "\n";
+    return 2;
+  }
+  const auto run = runs::ParseRunName(o.run);
+  if (!run) {
+    err << "runfind: bad run name: " << o.run << " (zone-act-character, e.g. ashmoor-1-kubo)\n";
+    return 2;
+  }
+  if (o.out.empty()) o.out = run->Text() + ".keys";
+  try {
+    const auto begin = std::chrono::steady_clock::now();
+    Search search(*run, o, out);
+    const KeyScript script = search.Run();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    if (script.Entries().empty()) {
+      err << "runfind: " << run->Text() << ": no run to the act's end found in " << o.seconds << " s\n";
+      return 1;
+    }
+    // the search does not draw; the run must hold when every pass of the frame runs
+    const runs::RunOutcome check = runs::Replay(*run, script, o.data, o.limit);
+    if (!check.reached || !check.finished || check.deaths != 0) {
+      err << "runfind: " << run->Text() << ": the run found does not hold when replayed: " << check.Describe() << "\n";
+      return 1;
+    }
+    std::ofstream file(o.out);
+    file << "# " << run->Text() << ": the act's end begins in frame " << check.reachedAt << " (found by runfind, seed "
+         << o.seed << ", in " << std::round(seconds * 10) / 10 << " s)\n"
+         << script.Format(true);
+    if (!file.flush()) {
+      err << "runfind: " << o.out.string() << ": cannot write the key script\n";
+      return 1;
+    }
+    out << "runfind: " << run->Text() << ": found in " << std::round(seconds * 10) / 10 << " s (" << search.walks()
+        << " walks, " << search.frames() << " frames, " << search.cells() << " cells); the end begins in frame "
+        << check.reachedAt << "; " << script.Entries().size() << " entries written to " << o.out.string() << "\n";
+    return 0;
+  } catch (const std::exception& e) {
+    err << "runfind: " << e.what() << "\n";
+    return 1;
+  }
+}
+
+}  // namespace orvane

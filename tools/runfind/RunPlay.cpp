@@ -1,0 +1,192 @@
+#include "tools/runfind/RunPlay.h"
+
+#include <charconv>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "zones/ZoneProgram.h"
+
+namespace orvane::runs {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int16_t kCapsuleAct = 2;     // the last act ends at the capsule
+constexpr int16_t kZoneComplete = 3;   // ActIndex once the zone's last act is over
+constexpr const char* kCharacterNames[2] = {"zinto", "kubo"};
+
+}  // namespace
+
+std::string RunName::Text() const { return zone + "-" + std::to_string(act) + "-" + kCharacterNames[character]; }
+
+const ZoneTables& RunName::Tables() const { return *FindZoneTables(zone); }
+
+std::optional<RunName> ParseRunName(std::string_view text) {
+  const size_t a = text.find('-');
+  const size_t b = a == std::string_view::npos ? a : text.find('-', a + 1);
+  if (b == std::string_view::npos) return std::nullopt;
+  RunName run;
+  run.zone = std::string(text.substr(0, a));
+  const ZoneTables* zone = FindZoneTables(run.zone);
+  if (!zone) return std::nullopt;
+  const std::string_view act = text.substr(a + 1, b - a - 1);
+  const auto r = std::from_chars(act.data(), act.data() + act.size(), run.act);
+  if (act.empty() || r.ec != std::errc() || r.ptr != act.data() + act.size() || run.act < 0 ||
+      run.act >= zone->actCount)
+    return std::nullopt;
+  const std::string_view character = text.substr(b + 1);
+  if (character == kCharacterNames[0]) run.character = 0;
+  else if (character == kCharacterNames[1]) run.character = 1;
+  else return std::nullopt;
+  return run;
+}
+
+PlayFolder::PlayFolder(const fs::path& data, int character) {
+  if (!fs::is_directory(data)) throw std::runtime_error(data.string() + ": not a zone program's folder");
+  std::random_device rd;
+  path_ = fs::temp_directory_path() / ("orvane-run-" + std::to_string(rd()) + std::to_string(rd()));
+  fs::create_directories(path_);
+  for (const auto& e : fs::directory_iterator(data))
+    if (e.path().filename() != "Orvane.cfg") fs::create_symlink(fs::absolute(e.path()), path_ / e.path().filename());
+  const char cfg[3] = {1, static_cast<char>(character), 0};
+  std::ofstream(path_ / "Orvane.cfg", std::ios::binary).write(cfg, sizeof cfg);
+}
+
+PlayFolder::~PlayFolder() {
+  std::error_code ec;
+  fs::remove_all(path_, ec);
+}
+
+bool ActEndReached(const ZoneForm& form) {
+  return form.ActDone != 0 || (form.ActIndex == kCapsuleAct && form.CapsuleState != 0);
+}
+
+void ZoneState::SaveFrom(const ZoneForm& form) {
+#define ZONE_FIELD(T, N) N = form.N;
+#define ZONE_TABLE(T, N, LO, HI) N = form.N;
+#include "engine/core/ZoneFields.def"
+#undef ZONE_FIELD
+#undef ZONE_TABLE
+}
+
+void ZoneState::RestoreTo(ZoneForm& form) const {
+#define ZONE_FIELD(T, N) form.N = N;
+#define ZONE_TABLE(T, N, LO, HI) form.N = N;
+#include "engine/core/ZoneFields.def"
+#undef ZONE_FIELD
+#undef ZONE_TABLE
+}
+
+Game::Game(const RunName& run, const fs::path& folder, uint32_t seed) : os_(seed) {
+  form_ = std::make_unique<ZoneForm>(os_.Get(), run.Tables(), folder);
+  form_->ActIndex = static_cast<int16_t>(run.act);
+  try {
+    form_->FormLoad();
+  } catch (const ProgramEnded&) {
+    ended_ = true;
+  }
+}
+
+void Game::Hold(uint32_t held) {
+  for (platform::Key k : platform::ScriptKeys()) os_.input.Set(k, (held & platform::KeyScript::Bit(k)) != 0);
+}
+
+bool Game::Step(uint32_t held) {
+  if (ended_) return false;
+  ++frame_;
+  Hold(held);
+  try {
+    form_->Frame();
+  } catch (const ProgramEnded&) {
+    ended_ = true;
+  }
+  os_.ClearEvents();
+  return !ended_;
+}
+
+bool Game::StepWithoutDrawing(uint32_t held) {
+  if (ended_) return false;
+  ++frame_;
+  Hold(held);
+  try {
+    form_->Movement();
+    form_->Animation();
+    form_->Parallax();
+    form_->EndSignStep();
+  } catch (const ProgramEnded&) {
+    ended_ = true;
+  }
+  os_.ClearEvents();
+  return !ended_;
+}
+
+void Game::Save(ZoneState& state, long& frame) const {
+  state.SaveFrom(*form_);
+  frame = frame_;
+}
+
+void Game::Restore(const ZoneState& state, long frame) {
+  state.RestoreTo(*form_);
+  frame_ = frame;
+  ended_ = false;
+}
+
+std::string RunOutcome::Describe() const {
+  std::ostringstream s;
+  if (reached) s << "the act's end began in frame " << reachedAt;
+  else s << "the act's end was not reached in " << frames << " frames";
+  s << "; the player was last at x " << x << ", y " << y << " (frame " << frames << "), farthest x " << farthestX
+    << " in frame " << farthestAt << ", " << deaths << (deaths == 1 ? " death" : " deaths");
+  if (gameOver) s << ", game over";
+  else if (ended && !finished) s << ", the program ended";
+  if (reached && !finished && !ended) s << ", and the act did not end";
+  return s.str();
+}
+
+RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const fs::path& data, long limit,
+                  long afterFrames) {
+  const PlayFolder folder(data, run.character);
+  Game game(run, folder.path());
+  RunOutcome o;
+  ZoneForm& f = game.form();
+  auto note = [&] {
+    o.frames = game.frame();
+    o.x = f.PlayerX;
+    o.y = f.PlayerY;
+    if (f.PlayerX > o.farthestX && f.ActIndex == run.act) {
+      o.farthestX = f.PlayerX;
+      o.farthestAt = game.frame();
+    }
+  };
+  note();
+  long stopAt = limit;
+  int16_t dying = f.Dying;
+  while (!game.ended() && game.frame() < stopAt) {
+    game.Step(script.HeldAt(game.frame() + 1));
+    if (game.ended()) break;
+    if (f.Dying == 1 && dying == 0) ++o.deaths;
+    dying = f.Dying;
+    if (f.ActIndex != run.act) {
+      // the act is over: the next one has been loaded
+      o.finished = o.reached && f.Dying == 0;
+      note();
+      break;
+    }
+    note();
+    if (!o.reached && ActEndReached(f)) {
+      o.reached = true;
+      o.reachedAt = game.frame();
+      stopAt = game.frame() + afterFrames;
+    }
+  }
+  o.ended = game.ended();
+  // The program ends at the zone's end (no act left) or when no life is left.
+  o.gameOver = o.ended && f.Lives < 0;
+  if (o.ended && o.reached && !o.gameOver && f.ActIndex == kZoneComplete) o.finished = true;
+  o.frames = game.frame();
+  return o;
+}
+
+}  // namespace orvane::runs

@@ -1,0 +1,116 @@
+// Playing an act headless from a key script: the act started as zonesim starts it (the chosen act
+// loaded at start-up, the character from the folder's own Orvane.cfg), the keys of a script frame
+// by frame, and what became of the run. Shared by runfind, which searches for runs, and by the
+// replay test of tests/runs, which plays the recorded ones.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/core/Table.h"
+#include "engine/core/ZoneForm.h"
+#include "platform/headless/Headless.h"
+#include "platform/headless/KeyScript.h"
+
+namespace orvane::runs {
+
+// The frames a run may take to reach its act's end.
+constexpr long kRunFrameLimit = 18000;
+
+// Which act with which character: "plumvale-0-zinto", "ashmoor-2-kubo".
+struct RunName {
+  std::string zone;  // "plumvale" or "ashmoor"
+  int act = 0;
+  int character = 0;  // 0 Zinto, 1 Kubo
+  std::string Text() const;
+  const ZoneTables& Tables() const;
+};
+std::optional<RunName> ParseRunName(std::string_view text);
+
+// A copy of a zone program's folder for one run: every entry of `data` linked, except Orvane.cfg,
+// which is the run's own (progress 1, the character, display mode 0), so the installation's
+// configuration is never touched. Removed again on destruction.
+class PlayFolder {
+ public:
+  PlayFolder(const std::filesystem::path& data, int character);
+  ~PlayFolder();
+  PlayFolder(const PlayFolder&) = delete;
+  PlayFolder& operator=(const PlayFolder&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// True once the act's end has begun: the sign has stopped turning (ActDone set), or in the act
+// with the capsule, the capsule has burst.
+bool ActEndReached(const ZoneForm& form);
+
+// Every state field of a ZoneForm (not its surfaces): a run branches by saving and restoring it.
+struct ZoneState {
+#define ZONE_FIELD(T, N) T N{};
+#define ZONE_TABLE(T, N, LO, HI) Table<T, LO, HI> N;
+#include "engine/core/ZoneFields.def"
+#undef ZONE_FIELD
+#undef ZONE_TABLE
+  void SaveFrom(const ZoneForm& form);
+  void RestoreTo(ZoneForm& form) const;
+};
+
+// A zone program started on a play folder, run frame by frame.
+class Game {
+ public:
+  Game(const RunName& run, const std::filesystem::path& folder, uint32_t seed = 1);
+
+  ZoneForm& form() { return *form_; }
+  const ZoneForm& form() const { return *form_; }
+  platform::HeadlessPlatform& os() { return os_; }
+  long frame() const { return frame_; }
+  bool ended() const { return ended_; }
+
+  // One pass of the main loop with these keys held (bits of KeyScript). False once the program
+  // has ended (EndIt).
+  bool Step(uint32_t held);
+  // The passes that decide the play, without drawing: the player and items, animation, the title
+  // card and the end sign. A search steps this way and checks what it finds with Step.
+  bool StepWithoutDrawing(uint32_t held);
+
+  // Branching: the frame counter goes with the state.
+  void Save(ZoneState& state, long& frame) const;
+  void Restore(const ZoneState& state, long frame);
+
+ private:
+  void Hold(uint32_t held);
+
+  platform::HeadlessPlatform os_;
+  std::unique_ptr<ZoneForm> form_;
+  long frame_ = 0;
+  bool ended_ = false;
+};
+
+// What became of a replayed run.
+struct RunOutcome {
+  bool reached = false;     // the act's end began...
+  long reachedAt = 0;       // ...in this frame
+  bool finished = false;    // the next act began, or the zone was complete and the program ended
+  bool gameOver = false;    // the program ended with no life left
+  bool ended = false;       // the program ended (for whatever reason)
+  long frames = 0;          // frames run
+  int deaths = 0;
+  double x = 0, y = 0;      // where the player was at the last frame run
+  double farthestX = 0;
+  long farthestAt = 0;
+  std::string Describe() const;
+};
+
+// Plays `script` on the act of `run` until the act's end is reached or `limit` frames have run;
+// then, when the end was reached, goes on (with the script's last keys) until the act is over
+// and the next one begins or the program ends, at most `afterFrames` frames more.
+RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const std::filesystem::path& data,
+                  long limit = kRunFrameLimit, long afterFrames = 3000);
+
+}  // namespace orvane::runs
