@@ -16,6 +16,8 @@ const Ramp kBasaltA = MakeRamp({30, 26, 40}, {52, 46, 64}, {74, 66, 86}, {110, 1
 const Ramp kBasaltB = MakeRamp({36, 28, 38}, {60, 48, 60}, {84, 68, 80}, {120, 100, 110});
 const Rgb kCrack{20, 14, 26};
 const Ramp kEmber = MakeRamp({150, 30, 10}, {230, 90, 20}, {255, 160, 40}, {255, 236, 140});
+// the loop's frame: weathered obsidian-grey stone
+const Ramp kLoopStone = MakeRamp({48, 44, 58}, {84, 78, 96}, {120, 112, 130}, {168, 160, 176});
 const Ramp kBone = MakeRamp({150, 140, 120}, {200, 190, 170}, {232, 224, 206}, {252, 248, 236});
 const Ramp kDeadWood = MakeRamp({40, 30, 30}, {70, 56, 52}, {100, 84, 76}, {134, 118, 104});
 const Ramp kAmber = MakeRamp({140, 70, 10}, {220, 130, 30}, {250, 190, 70}, {255, 240, 170});
@@ -347,6 +349,7 @@ void WriteAshMoor(const std::filesystem::path& game) {
   const GroundStyle ash = AshCrust(), basalt = Basalt(), sand = SandTopped();
 
   std::vector<Image> tiles(19, Image(128, 128));
+  tiles[0] = LoopSideTile(kLoopStone);  // the loop's frame beside it
   tiles[1] = FullTile(ash);
   tiles[2] = FullTile(basalt, false);
   tiles[3] = StepTile(ash, true);
@@ -397,6 +400,7 @@ void WriteAshMoor(const std::filesystem::path& game) {
   fore.Paste(CharredBush(1), 0, 512);
   fore.Paste(LoopTile(ash, 0, 0, kBasaltB), 0, 640);
   fore.Paste(LoopTile(ash, 0, 128, kBasaltB), 0, 768);
+  fore.Paste(LoopCapTile(kLoopStone, kAsh), 0, 1024);  // over the loop's top
   SaveBmp(dir / "AML2.bmp", fore);
 
   Image back(128, 1024);

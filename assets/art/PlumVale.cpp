@@ -463,8 +463,9 @@ void WritePlumVale(const std::filesystem::path& game) {
   const auto dir = game / "Data" / "Data" / "R1";
   const GroundStyle meadow = Meadow(), earth = Earth();
 
-  // Block tiles. 0 stays clear (the invisible loop end).
+  // Block tiles. 0 is the loop's frame beside the loop (the loop end markers).
   std::vector<Image> tiles(20, Image(128, 128));
+  tiles[0] = LoopSideTile(kWood);
   tiles[1] = FullTile(meadow);
   tiles[2] = FullTile(earth, false);
   tiles[3] = StepTile(meadow, true);
@@ -509,12 +510,14 @@ void WritePlumVale(const std::filesystem::path& game) {
   set(65, 8), set(66, 9), set(67, 0);
   SaveTileTable(dir / "PVT.til", t);
 
-  // Foreground: 0..3 the swaying hedge, 4 hanging vines, 5 and 6 the right-hand loop quarters.
+  // Foreground: 0..3 the swaying hedge, 4 hanging vines, 5 and 6 the right-hand loop quarters,
+  // 8 the strip over the loop's top.
   Image fore(128, 1152);
   for (int f = 0; f < 4; ++f) fore.Paste(HedgeFront(f), 0, f * 128);
   fore.Paste(HangingVines(), 0, 4 * 128);
   fore.Paste(LoopTile(meadow, 0, 0, kSoilB), 0, 5 * 128);    // lower right
   fore.Paste(LoopTile(meadow, 0, 128, kSoilB), 0, 6 * 128);  // upper right
+  fore.Paste(LoopCapTile(kWood, kGrass), 0, 8 * 128);        // over the loop's top
   SaveBmp(dir / "PVL2.bmp", fore);
 
   // Parallax tiles 1..9 and the background map.

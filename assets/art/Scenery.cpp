@@ -19,18 +19,57 @@ Image SlopeTile(const GroundStyle& st, bool risingRight) {
 
 Image LoopTile(const GroundStyle& st, double cx, double cy, const Ramp& outer) {
   auto dist = [=](int x, int y) { return std::hypot(x - cx, y - cy); };
+  const double far = kLoopRadius + kLoopBand;
   Image img = PaintGround(
-      st, [&](int x, int y) { return dist(x, y) >= kLoopRadius; },
+      st, [&](int x, int y) { return dist(x, y) >= kLoopRadius && dist(x, y) < far; },
       [&](int x, int y) { return dist(x, y) - kLoopRadius; }, true);
-  // The far corner recedes: darker, with a rim where the loop's body ends.
+  // the band's outer rim
   for (int y = 0; y < 128; ++y)
     for (int x = 0; x < 128; ++x) {
       const double d = dist(x, y);
-      if (d < kLoopRadius + 40) continue;
-      const Rgb c = img.Get(x, y);
-      if (d < kLoopRadius + 42) img.Set(x, y, outer[0]);
-      else img.Set(x, y, Mix(c, outer[1], 0.55));
+      if (d >= far - 2 && d < far) img.Set(x, y, d >= far - 1 ? st.edge : outer[0]);
+      else if (d >= far - 5 && d < far - 2) img.Set(x, y, Mix(img.Get(x, y), outer[0], 0.5));
     }
+  return img;
+}
+
+namespace {
+// A squared timber or stone beam with lit and shaded faces, an ink outline and seams every
+// `seam` pixels along it.
+void Beam(Image& img, int x0, int y0, int w, int h, const Ramp& r, bool upright, int seam) {
+  for (int y = y0; y < y0 + h; ++y)
+    for (int x = x0; x < x0 + w; ++x) {
+      const int across = upright ? x - x0 : y - y0, span = upright ? w : h;
+      const int along = upright ? y - y0 : x - x0;
+      Rgb c = r[2];
+      if (across < 3) c = r[3];
+      else if (across >= span - 4) c = r[0];
+      else if (across >= span - 8) c = r[1];
+      if (along % seam == 0) c = kInk;
+      else if (along % seam == 1) c = Mix(c, r[3], 0.5);
+      if (across == 0 || across == span - 1) c = kInk;
+      if (Hash(x / 2, y / 3, 77) > 0.93 && across > 2 && across < span - 4) c = r[1];
+      img.Set(x, y, c);
+    }
+}
+}  // namespace
+
+Image LoopSideTile(const Ramp& post) {
+  Image img(128, 128);
+  Beam(img, 0, 0, 128, 12, post, false, 43);
+  Beam(img, 0, 0, kLoopPost, 128, post, true, 32);
+  Beam(img, 128 - kLoopPost, 0, kLoopPost, 128, post, true, 32);
+  return img;
+}
+
+Image LoopCapTile(const Ramp& post, const Ramp& track) {
+  Image img(128, 128);
+  Beam(img, 0, 128 - kLoopCapDepth, 128, kLoopCapDepth, post, false, 43);
+  // the lintel's foot is the track over the top of the loop
+  for (int x = 0; x < 128; ++x) {
+    const int blade = 2 + static_cast<int>(Hash(x / 2, 5, 78) * 3);
+    for (int k = 0; k < blade; ++k) img.Set(x, 127 - k, track[k == 0 ? 3 : (k < 2 ? 2 : 1)]);
+  }
   return img;
 }
 

@@ -9,13 +9,14 @@
 //   20-33 the same shapes in front of the earthen cave wall, 21-25 scenery on it, 34 the cave wall alone
 //   35 the trellis hedge alone, 36-49 shapes and 37-41 scenery in front of it
 //   50 the ruin wall alone, 51-64 shapes and 52-56 scenery in front of it
-//   65, 66 loop quarters (lower and upper left; track surface radius 137 round the loop middle), 67 invisible loop end
+//   65, 66 loop quarters (lower and upper left; track band from radius 137 round the loop middle),
+//   67 loop end: the frame beside the loop (a post on either edge and a beam)
 // Ash Moor:
 //   1-14 full blocks: 1 ash crust, 5 basalt, 9 sand-topped, the others with ember veins or fossils
 //   15-17 ledges (top 64), 18, 19, 28 scenery (dead tree, steam vent, amber crystals)
 //   20-27 steps and slopes, 29-41 shapes in front of the basalt cave (32, 33 scenery, 60 the cave alone)
 //   42-50 shapes in front of the obsidian colonnade (45, 46 scenery, 61 the colonnade alone)
-//   51-59 shapes in front of the dune wall (54, 55 scenery), 62, 63 loop quarters, 64 invisible loop end
+//   51-59 shapes in front of the dune wall (54, 55 scenery), 62, 63 loop quarters, 64 loop end (the frame)
 #pragma once
 
 #include <filesystem>

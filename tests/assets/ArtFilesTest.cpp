@@ -68,8 +68,13 @@ Picture Decode(const fs::path& p) {
   return pic;
 }
 
-// The loop track's surface: the curve's radius 126 plus the 11 pixels to the curve poses' feet.
+// The loop track's surface: the curve's radius 126 plus the 11 pixels to the curve poses' feet;
+// the track is a band this deep beyond it, and the frame that holds the loop where the circle
+// leaves its four cells has posts and a lintel this thick.
 constexpr double kTrackRadius = 137.0;
+constexpr double kTrackBand = 28.0;
+constexpr int kFramePost = 22;
+constexpr int kLintel = 20;
 
 bool KeyIn565(const std::array<uint8_t, 3>& c) { return c[0] < 8 && c[1] < 4 && c[2] < 8; }
 
@@ -276,15 +281,24 @@ void CheckZoneShapes(const fs::path& data, const ZoneSpec& z, const char* table)
       continue;
     }
     if (shape == LoopEnd) {
+      // the frame beside the loop: a post on either edge, standing the whole height, open between
       for (int y = 0; y < 128; ++y)
-        for (int x = 0; x < 128; ++x) ASSERT_TRUE(piece.Clear(x, y)) << "the loop's end marker is invisible";
+        for (int x = 0; x < 128; ++x) {
+          if (x < kFramePost || x >= 128 - kFramePost) {
+            ASSERT_FALSE(piece.Clear(x, y)) << "post at " << x << "," << y;
+          } else if (x >= kFramePost + 2 && x < 126 - kFramePost && y >= 16) {
+            ASSERT_TRUE(piece.Clear(x, y)) << "at " << x << "," << y;
+          }
+        }
       continue;
     }
     if (shape == LoopLowerLeft || shape == LoopUpperLeft) {
       const double cy = shape == LoopLowerLeft ? 0 : 128;
       for (int y = 0; y < 128; ++y)
-        for (int x = 0; x < 128; ++x)
-          ASSERT_EQ(!piece.Clear(x, y), std::hypot(x - 128.0, y - cy) >= kTrackRadius) << "at " << x << "," << y;
+        for (int x = 0; x < 128; ++x) {
+          const double d = std::hypot(x - 128.0, y - cy);
+          ASSERT_EQ(!piece.Clear(x, y), d >= kTrackRadius && d < kTrackRadius + kTrackBand) << "at " << x << "," << y;
+        }
       continue;
     }
     for (int x = 0; x < 128; ++x) {
@@ -308,15 +322,19 @@ TEST_F(ArtFiles, ForegroundRowsLoopHalvesMarkersAndSand) {
   for (const char* name : {"R1/PVL2.bmp", "R2/AML2.bmp"}) {
     SCOPED_TRACE(name);
     const Picture fore = Decode(Data() / name);
-    // rows 5 and 6: the right-hand loop quarters, solid outside the circle round the loop's centre
+    // rows 5 and 6: the right-hand loop quarters, the track's band round the loop's centre
+    auto band = [](double d) { return d >= kTrackRadius && d < kTrackRadius + kTrackBand; };
     for (int y = 0; y < 128; ++y)
       for (int x = 0; x < 128; ++x) {
-        ASSERT_EQ(!fore.Clear(x, 5 * 128 + y), std::hypot(x, y) >= kTrackRadius);
-        ASSERT_EQ(!fore.Clear(x, 6 * 128 + y), std::hypot(x, y - 128.0) >= kTrackRadius);
+        ASSERT_EQ(!fore.Clear(x, 5 * 128 + y), band(std::hypot(x, y)));
+        ASSERT_EQ(!fore.Clear(x, 6 * 128 + y), band(std::hypot(x, y - 128.0)));
       }
-    // rows 7 and 8 are invisible markers
-    for (int y = 7 * 128; y < 9 * 128; ++y)
-      for (int x = 0; x < 128; ++x) ASSERT_TRUE(fore.Clear(x, y));
+    // row 7 is unused; row 8, the ceiling marker over a loop, is the lintel on the cell's foot
+    for (int y = 0; y < 128; ++y)
+      for (int x = 0; x < 128; ++x) {
+        ASSERT_TRUE(fore.Clear(x, 7 * 128 + y));
+        ASSERT_EQ(!fore.Clear(x, 8 * 128 + y), y >= 128 - kLintel) << "lintel at " << x << "," << y;
+      }
   }
   // Plum Vale's animated foreground changes every frame
   const Picture pv = Decode(Data() / "R1/PVL2.bmp");

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -120,6 +121,46 @@ TEST(MapViewShipped, AScreenAtAnyCameraIsTheActPictureThere) {
     }
     EXPECT_GT(drawn, 320 * 240) << "the screens compared show the act";
   }
+}
+
+// Every loop of the shipped acts: wherever the rider's feet run round the loop (the curve's
+// radius 126 and about 11 to the feet), the track is drawn just beyond them, all the way round,
+// also where the circle leaves the loop's four cells.
+TEST(MapViewShipped, EveryLoopsTrackIsWholeWhereTheRiderRuns) {
+  const std::filesystem::path data = ORVANE_GAME_DATA;
+  struct Case {
+    const ZoneTables* zone;
+    int act;
+  } cases[] = {{&PlumvaleTables(), 0}, {&AshmoorTables(), 0}, {&AshmoorTables(), 1}, {&AshmoorTables(), 2}};
+  int loops = 0;
+  for (const Case& c : cases) {
+    Started s(*c.zone, data, c.act);
+    ZoneForm& f = *s.form;
+    for (int i = 0; i <= 300; ++i) f.ItemKind[i] = 0;  // rings in the loop would hide a gap
+    const platform::Surface act = RenderAct(f, {});
+    for (int r = 2; r < 10; ++r)
+      for (int col = 1; col + 2 < 78; ++col) {
+        if (f.BlockMap[r * 78 + col] != c.zone->loops.lowerLeft || f.BlockMap2[r * 78 + col + 1] != 6) continue;
+        ++loops;
+        const double mx = (col + 1) * 128, my = r * 128;  // the shared corner of the loop's four cells
+        for (int deg = 0; deg < 360; ++deg) {
+          const double a = deg * 3.14159265358979 / 180;
+          for (double radius : {139.0, 146.0}) {
+            const int x = static_cast<int>(std::lround(mx + radius * std::cos(a)));
+            const int y = static_cast<int>(std::lround(my - radius * std::sin(a)));
+            ASSERT_NE(act.At(x, y), kSlate) << c.zone->files.actMap[static_cast<size_t>(c.act)] << " loop at column " << col
+                                            << ": no track " << radius << " from the middle at " << deg << " degrees";
+          }
+          // and the rider's own space, well inside the feet, is open
+          const int x = static_cast<int>(std::lround(mx + 120 * std::cos(a)));
+          const int y = static_cast<int>(std::lround(my - 120 * std::sin(a)));
+          if (y < my + 100) {
+            ASSERT_EQ(act.At(x, y), kSlate) << "the loop is open inside at " << deg << " degrees";
+          }
+        }
+      }
+  }
+  EXPECT_EQ(loops, 3);
 }
 
 TEST(MapViewCommandLine, WritesThePictureAndNamesItsFaults) {
