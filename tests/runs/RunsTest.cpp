@@ -28,6 +28,7 @@ TEST_P(RecordedRun, ReachesTheActsEndAndTheNextAct) {
   EXPECT_LE(o.reachedAt, kRunFrameLimit) << what;
   EXPECT_FALSE(o.gameOver) << what;
   EXPECT_EQ(o.deaths, 0) << what;
+  EXPECT_EQ(o.hits, 0) << what << " (the recorded runs take no hit)";
   // after the tally the next act is loaded, or the zone is complete and the program ends
   EXPECT_TRUE(o.finished) << what;
   RecordProperty("frames", static_cast<int>(o.reachedAt));

@@ -6,9 +6,11 @@
 #include <cmath>
 #include <deque>
 #include <fstream>
+#include <map>
 #include <ostream>
 #include <random>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "tools/runfind/RunPlay.h"
 
@@ -28,6 +30,7 @@ using runs::ZoneState;
 // while; every cell it reaches first (or sooner than before) enters the archive. A death ends the
 // walk and keeps nothing.
 constexpr int kCellSize = 64;
+constexpr int kBlock = 128;
 constexpr int kCellRowsAbove = 2;          // rows above the world's top (the player may fly there)
 constexpr double kFrontierSpread = 6;      // cells behind the farthest one weigh e times less per 6
 constexpr int kWalksPerDraw = 64;          // walks between two recomputations of the weights
@@ -35,6 +38,8 @@ constexpr int kWalkMinFrames = 40;
 constexpr int kWalkMaxFrames = 240;
 constexpr int kJumpHoldFrames = 2;         // a jump holds Control this long, then lets it go
 constexpr int kLengths[] = {2, 4, 6, 8, 12, 16, 24, 32};
+constexpr int kShortenPasses = 2;
+constexpr int kTrapMinChosen = 30;         // a cell counts as a dead end only once tried this often
 
 // The key choices of a walk, with their weights: mostly right, with and without a jump.
 struct Choice {
@@ -63,6 +68,9 @@ struct Options {
   double seconds = 600;
   long limit = runs::kRunFrameLimit;
   double reportEvery = 10;
+  bool noHits = false;     // a hit (rings or shield lost) ends a walk like a death
+  bool shorten = true;     // drop the entries the run does without
+  bool traps = false;      // explore the whole act and report the places with no way on
 };
 
 double ParseNumber(const std::string& s, const std::string& what) {
@@ -88,10 +96,21 @@ Options Parse(const std::vector<std::string>& args) {
     else if (a == "--seconds") o.seconds = ParseNumber(value(), "time");
     else if (a == "--limit") o.limit = static_cast<long>(ParseNumber(value(), "frame limit"));
     else if (a == "--report-every") o.reportEvery = ParseNumber(value(), "report interval");
+    else if (a == "--no-hits") o.noHits = true;
+    else if (a == "--keep-all") o.shorten = false;
+    else if (a == "--traps") o.traps = true;
     else throw UsageError{"unknown option: " + a};
   }
   if (o.data.empty() || o.run.empty()) throw UsageError{"--data and --run are required"};
   return o;
+}
+
+// The search's end: the sign passed (its turning begun), or in the last act the capsule burst.
+bool EndBegun(const ZoneForm& f) { return f.SignSpin != 0 || runs::ActEndReached(f); }
+
+// A hit: rings scattered, or the shield lost.
+bool Hit(const ZoneForm& f, int16_t shieldBefore) {
+  return f.HurtTimer != 0 || (shieldBefore != 0 && f.ShieldKind == 0);
 }
 
 // One span of the key script being built: frames start+1 .. start+length hold `held`, after the
@@ -113,13 +132,21 @@ struct Cell {
   double x = 0, y = 0;
 };
 
+constexpr uint32_t kGoalNode = 0xfffffffe, kDeathNode = 0xfffffffd;
+
 class Search {
  public:
   Search(const runs::RunName& run, const Options& o, std::ostream& out)
-      : run_(run), o_(o), out_(out), folder_(o.data, run.character), game_(run, folder_.path()), rng_(o.seed) {}
+      : run_(run), o_(o), out_(out), folder_(o.data, run.character), game_(run, folder_.path()), rng_(o.seed) {
+    game_.Save(root_, rootFrame_);
+  }
 
-  // Returns the script that reaches the act's end, or an empty one.
+  // Returns the script that reaches the end, or an empty one. In the trap search it explores
+  // until the time is up and reports the places from which the end was never reached.
   KeyScript Run();
+  // Drops every entry the run does without, as long as it still reaches the end in time.
+  KeyScript Shorten(const KeyScript& script);
+  void ReportTraps() const;
 
   long frames() const { return frames_; }
   long walks() const { return walks_; }
@@ -127,21 +154,29 @@ class Search {
 
  private:
   uint64_t KeyOf(const ZoneForm& f) const;
-  void Keep(int32_t parent, int32_t start, int32_t length, uint32_t held);
-  // One walk from cell `from`; true when it reached the act's end.
+  size_t Keep(int32_t parent, int32_t start, int32_t length, uint32_t held);
+  // One walk from cell `from`; true when it reached the end.
   bool Walk(size_t from);
   KeyScript ScriptTo(int32_t span, long endFrame) const;
+  // The frame the script's end begins in, or -1 when it dies, is hit (--no-hits) or runs out.
+  long Plays(const KeyScript& route);
   void Report(double seconds) const;
+  void Edge(uint32_t from, uint32_t to) {
+    if (o_.traps && from != to) edges_.insert((uint64_t{from} << 32) | to);
+  }
 
   const runs::RunName& run_;
   const Options& o_;
   std::ostream& out_;
   runs::PlayFolder folder_;
   runs::Game game_;
+  ZoneState root_;
+  long rootFrame_ = 0;
   std::mt19937_64 rng_;
   std::vector<Span> spans_;
   std::deque<Cell> cells_;  // a deque: cells stay where they are
   std::unordered_map<uint64_t, size_t> index_;
+  std::unordered_set<uint64_t> edges_;  // trap search: cell to cell, as walks went
   int frontier_ = 0;
   size_t farthest_ = 0;
   long frames_ = 0, walks_ = 0;
@@ -158,14 +193,14 @@ uint64_t Search::KeyOf(const ZoneForm& f) const {
           static_cast<uint64_t>(speed)) * 4 + static_cast<uint64_t>(shield);
 }
 
-void Search::Keep(int32_t parent, int32_t start, int32_t length, uint32_t held) {
+size_t Search::Keep(int32_t parent, int32_t start, int32_t length, uint32_t held) {
   const ZoneForm& f = game_.form();
   const uint64_t key = KeyOf(f);
   auto it = index_.find(key);
   if (it != index_.end()) {
     Cell& c = cells_[it->second];
     ++c.seen;
-    if (game_.frame() >= c.frame) return;
+    if (game_.frame() >= c.frame) return it->second;
   } else {
     it = index_.emplace(key, cells_.size()).first;
     cells_.emplace_back();
@@ -179,6 +214,7 @@ void Search::Keep(int32_t parent, int32_t start, int32_t length, uint32_t held) 
   c.column = static_cast<int>(std::floor(f.PlayerX / kCellSize));
   if (c.column > frontier_) frontier_ = c.column;
   if (f.PlayerX > cells_[farthest_].x) farthest_ = it->second;
+  return it->second;
 }
 
 bool Search::Walk(size_t from) {
@@ -187,6 +223,7 @@ bool Search::Walk(size_t from) {
     ++c.chosen;
     game_.Restore(c.state, c.frame);
   }
+  uint32_t here = static_cast<uint32_t>(from);
   int32_t parent = cells_[from].span;
   const int16_t lives = game_.form().Lives;
   std::uniform_real_distribution<double> unit(0, 1);
@@ -217,17 +254,25 @@ bool Search::Walk(size_t from) {
     for (const auto& [held, frames] : phases) {
       const int32_t start = static_cast<int32_t>(game_.frame());
       for (int i = 1; i <= frames; ++i) {
+        const int16_t shield = game_.form().ShieldKind;
         game_.StepWithoutDrawing(held);
         ++frames_;
         const ZoneForm& f = game_.form();
-        if (game_.ended() || f.Dying != 0 || f.Lives != lives || game_.frame() > o_.limit) return false;
-        if (runs::ActEndReached(f)) {
+        if (game_.ended() || f.Dying != 0 || f.Lives != lives || (o_.noHits && Hit(f, shield))) {
+          Edge(here, kDeathNode);
+          return false;
+        }
+        if (game_.frame() > o_.limit) return false;
+        if (EndBegun(f)) {
+          Edge(here, kGoalNode);
           spans_.push_back({parent, start, i, held});
           goalSpan_ = static_cast<int32_t>(spans_.size() - 1);
           goalFrame_ = game_.frame();
           return true;
         }
-        Keep(parent, start, i, held);
+        const uint32_t next = static_cast<uint32_t>(Keep(parent, start, i, held));
+        Edge(here, next);
+        here = next;
       }
       spans_.push_back({parent, start, frames, held});
       parent = static_cast<int32_t>(spans_.size() - 1);
@@ -248,12 +293,109 @@ KeyScript Search::ScriptTo(int32_t span, long endFrame) const {
   return script;
 }
 
+long Search::Plays(const KeyScript& route) {
+  game_.Restore(root_, rootFrame_);
+  const int16_t lives = game_.form().Lives;
+  while (game_.frame() < o_.limit) {
+    const int16_t shield = game_.form().ShieldKind;
+    game_.StepWithoutDrawing(route.HeldAt(game_.frame() + 1));
+    ++frames_;
+    const ZoneForm& f = game_.form();
+    if (game_.ended() || f.Dying != 0 || f.Lives != lives || (o_.noHits && Hit(f, shield))) return -1;
+    if (EndBegun(f)) return game_.frame();
+  }
+  return -1;
+}
+
+KeyScript Search::Shorten(const KeyScript& script) {
+  // the route is the script without its last entry, which lets go at the end
+  std::vector<KeyScript::Entry> route(script.Entries().begin(), script.Entries().end() - 1);
+  auto build = [](const std::vector<KeyScript::Entry>& entries) {
+    KeyScript s;
+    for (const KeyScript::Entry& e : entries) s.Hold(e.frame, e.held);
+    return s;
+  };
+  long end = Plays(build(route));
+  if (end < 0) return script;
+  for (int pass = 0; pass < kShortenPasses; ++pass) {
+    bool dropped = false;
+    for (size_t i = route.size(); i-- > 1;) {
+      std::vector<KeyScript::Entry> without = route;
+      without.erase(without.begin() + static_cast<long>(i));
+      const long e = Plays(build(without));
+      if (e < 0) continue;
+      route = std::move(without);
+      end = e;
+      dropped = true;
+    }
+    if (!dropped) break;
+  }
+  // entries after the end do nothing
+  while (route.size() > 1 && route.back().frame > end) route.pop_back();
+  KeyScript s = build(route);
+  s.Hold(end + 1, 0u);
+  return s;
+}
+
 void Search::Report(double seconds) const {
   const Cell& far = cells_[farthest_];
   out_ << "runfind: " << run_.Text() << ": " << static_cast<long>(seconds) << " s, " << walks_ << " walks, " << frames_
        << " frames, " << cells_.size() << " cells, farthest x " << far.x << " y " << far.y << " (frame " << far.frame
        << ")\n";
   out_.flush();
+}
+
+void Search::ReportTraps() const {
+  // which cells lead to the end, and which at least to a death, as the walks went
+  std::unordered_map<uint32_t, std::vector<uint32_t>> into;
+  for (uint64_t e : edges_) into[static_cast<uint32_t>(e)].push_back(static_cast<uint32_t>(e >> 32));
+  auto reaching = [&](uint32_t target) {
+    std::vector<char> mark(cells_.size(), 0);
+    std::vector<uint32_t> todo = {target};
+    while (!todo.empty()) {
+      const uint32_t n = todo.back();
+      todo.pop_back();
+      const auto it = into.find(n);
+      if (it == into.end()) continue;
+      for (uint32_t from : it->second)
+        if (from < cells_.size() && !mark[from]) {
+          mark[from] = 1;
+          todo.push_back(from);
+        }
+    }
+    return mark;
+  };
+  const std::vector<char> toEnd = reaching(kGoalNode), toDeath = reaching(kDeathNode);
+  // the dead ends one can stand in, block by block
+  struct Place {
+    int cells = 0;
+    long tried = 0;
+    bool death = false;
+    double x = 0, y = 0;
+    long frame = 0;
+  };
+  std::map<std::pair<int, int>, Place> places;
+  size_t ended = 0;
+  for (size_t i = 0; i < cells_.size(); ++i) {
+    if (toEnd[i]) ++ended;
+    const Cell& c = cells_[i];
+    if (toEnd[i] || c.chosen < kTrapMinChosen || c.state.Airborne != 0) continue;
+    Place& p = places[{static_cast<int>(std::floor(c.x / kBlock)), static_cast<int>(std::floor(c.y / kBlock))}];
+    if (p.cells == 0 || c.frame < p.frame) {
+      p.x = c.x;
+      p.y = c.y;
+      p.frame = c.frame;
+    }
+    ++p.cells;
+    p.tried += c.chosen;
+    p.death = p.death || toDeath[i];
+  }
+  out_ << "runfind: " << run_.Text() << ": " << cells_.size() << " cells, " << ended << " of them lead to the end\n";
+  if (places.empty()) out_ << "runfind: no place found from which the end cannot be reached\n";
+  for (const auto& [block, p] : places)
+    out_ << "runfind: dead end in block column " << block.first << ", row " << block.second << ": " << p.cells
+         << " cells tried " << p.tried << " times, e.g. standing at x " << p.x << " y " << p.y << " (frame " << p.frame
+         << ")" << (p.death ? "; the only way out is a death" : "; no way out at all") << "\n";
 }
 
 KeyScript Search::Run() {
@@ -265,18 +407,22 @@ KeyScript Search::Run() {
   auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count(); };
   double nextReport = o_.reportEvery;
   std::vector<double> weights;
-  std::uniform_real_distribution<double> unit(0, 1);
+  KeyScript found;
   while (elapsed() < o_.seconds) {
     weights.resize(cells_.size());
     for (size_t i = 0; i < cells_.size(); ++i) {
       const Cell& c = cells_[i];
-      weights[i] = std::exp((c.column - frontier_) / kFrontierSpread) / std::sqrt(1.0 + c.chosen) /
-                   std::sqrt(1.0 + c.seen / 8.0);
+      // the trap search spreads its walks over the whole act
+      const double nearFront = o_.traps ? 1 : std::exp((c.column - frontier_) / kFrontierSpread);
+      weights[i] = nearFront / std::sqrt(1.0 + c.chosen) / std::sqrt(1.0 + c.seen / 8.0);
     }
     std::discrete_distribution<size_t> pick(weights.begin(), weights.end());
     for (int w = 0; w < kWalksPerDraw; ++w) {
       ++walks_;
-      if (Walk(pick(rng_))) return ScriptTo(goalSpan_, goalFrame_);
+      if (Walk(pick(rng_))) {
+        if (found.Entries().empty() || goalFrame_ < found.Entries().back().frame - 1) found = ScriptTo(goalSpan_, goalFrame_);
+        if (!o_.traps) return found;
+      }
     }
     if (o_.reportEvery > 0 && elapsed() >= nextReport) {
       Report(elapsed());
@@ -284,7 +430,7 @@ KeyScript Search::Run() {
     }
   }
   Report(elapsed());
-  return {};
+  return found;
 }
 
 }  // namespace
@@ -305,13 +451,18 @@ int RunRunFind(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (o.out.empty()) o.out = run->Text() + ".keys";
   try {
     const auto begin = std::chrono::steady_clock::now();
+    auto seconds = [&] {
+      return std::round(std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count() * 10) / 10;
+    };
     Search search(*run, o, out);
-    const KeyScript script = search.Run();
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    KeyScript script = search.Run();
+    if (o.traps) search.ReportTraps();
     if (script.Entries().empty()) {
       err << "runfind: " << run->Text() << ": no run to the act's end found in " << o.seconds << " s\n";
       return 1;
     }
+    const size_t walked = script.Entries().size();
+    if (o.shorten) script = search.Shorten(script);
     // the search does not draw; the run must hold when every pass of the frame runs
     const runs::RunOutcome check = runs::Replay(*run, script, o.data, o.limit);
     if (!check.reached || !check.finished || check.deaths != 0) {
@@ -319,16 +470,17 @@ int RunRunFind(const std::vector<std::string>& args, std::ostream& out, std::ost
       return 1;
     }
     std::ofstream file(o.out);
-    file << "# " << run->Text() << ": the act's end begins in frame " << check.reachedAt << " (found by runfind, seed "
-         << o.seed << ", in " << std::round(seconds * 10) / 10 << " s)\n"
+    file << "# " << run->Text() << ": the act's end begins in frame " << check.reachedAt << " (runfind seed " << o.seed
+         << (o.noHits ? ", no hits" : "") << ")\n"
          << script.Format(true);
     if (!file.flush()) {
       err << "runfind: " << o.out.string() << ": cannot write the key script\n";
       return 1;
     }
-    out << "runfind: " << run->Text() << ": found in " << std::round(seconds * 10) / 10 << " s (" << search.walks()
-        << " walks, " << search.frames() << " frames, " << search.cells() << " cells); the end begins in frame "
-        << check.reachedAt << "; " << script.Entries().size() << " entries written to " << o.out.string() << "\n";
+    out << "runfind: " << run->Text() << ": found in " << seconds() << " s (" << search.walks() << " walks, "
+        << search.frames() << " frames, " << search.cells() << " cells); the end begins in frame " << check.reachedAt
+        << "; " << script.Entries().size() << " entries (of " << walked << " walked) written to " << o.out.string()
+        << "\n";
     return 0;
   } catch (const std::exception& e) {
     err << "runfind: " << e.what() << "\n";

@@ -138,7 +138,8 @@ std::string RunOutcome::Describe() const {
   if (reached) s << "the act's end began in frame " << reachedAt;
   else s << "the act's end was not reached in " << frames << " frames";
   s << "; the player was last at x " << x << ", y " << y << " (frame " << frames << "), farthest x " << farthestX
-    << " in frame " << farthestAt << ", " << deaths << (deaths == 1 ? " death" : " deaths");
+    << " in frame " << farthestAt << ", " << deaths << (deaths == 1 ? " death, " : " deaths, ") << hits
+    << (hits == 1 ? " hit" : " hits");
   if (gameOver) s << ", game over";
   else if (ended && !finished) s << ", the program ended";
   if (reached && !finished && !ended) s << ", and the act did not end";
@@ -162,12 +163,18 @@ RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const f
   };
   note();
   long stopAt = limit;
-  int16_t dying = f.Dying;
+  int16_t dying = f.Dying, hurt = f.HurtTimer;
   while (!game.ended() && game.frame() < stopAt) {
+    const int16_t shield = f.ShieldKind;
     game.Step(script.HeldAt(game.frame() + 1));
     if (game.ended()) break;
     if (f.Dying == 1 && dying == 0) ++o.deaths;
+    // a hit scatters the rings (the hurt clock starts) or takes the shield; the act's restart
+    // takes the shield too, but only after a death or at the act's end
+    if ((f.HurtTimer != 0 && hurt == 0) || (shield != 0 && f.ShieldKind == 0 && f.ActIndex == run.act && f.Dying == 0 && dying == 0))
+      ++o.hits;
     dying = f.Dying;
+    hurt = f.HurtTimer;
     if (f.ActIndex != run.act) {
       // the act is over: the next one has been loaded
       o.finished = o.reached && f.Dying == 0;

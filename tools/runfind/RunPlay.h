@@ -101,6 +101,7 @@ struct RunOutcome {
   bool ended = false;       // the program ended (for whatever reason)
   long frames = 0;          // frames run
   int deaths = 0;
+  int hits = 0;             // rings scattered or a shield lost
   double x = 0, y = 0;      // where the player was at the last frame run
   double farthestX = 0;
   long farthestAt = 0;
