@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
+#include "tools/runfind/RunFind.h"
 #include "tools/runfind/RunPlay.h"
 
 namespace orvane::runs {
@@ -109,6 +111,34 @@ TEST(RunNames, NameAZoneAnActOfItAndACharacter) {
   for (const char* bad : {"plumvale-1-zinto", "ashmoor-3-kubo", "ashmoor--1-kubo", "hills-0-zinto", "ashmoor-0-nobody",
                           "ashmoor-0", "ashmoor-x-zinto", ""})
     EXPECT_FALSE(ParseRunName(bad)) << bad;
+}
+
+// The search itself: it finds a run of Plum Vale in a few seconds, writes it compactly, and the
+// run written holds when replayed with every pass of the frame.
+TEST(RunFind, FindsARunThatReplaysToTheEnd) {
+  const fs::path out = fs::temp_directory_path() / "orvane-runfind-test.keys";
+  std::ostringstream log, err;
+  ASSERT_EQ(RunRunFind({"--data", kData.string(), "--run", "plumvale-0-kubo", "--seconds", "120", "--report-every", "0",
+                        "--no-hits", "--out", out.string()},
+                       log, err),
+            0)
+      << log.str() << err.str();
+  const platform::KeyScript script = platform::KeyScript::Load(out.string());
+  // spans of frames, not one entry a frame
+  EXPECT_LT(script.Entries().size(), 200u) << log.str();
+  const RunOutcome o = Replay(*ParseRunName("plumvale-0-kubo"), script, kData);
+  EXPECT_TRUE(o.reached && o.finished) << o.Describe();
+  EXPECT_EQ(o.hits, 0) << o.Describe();
+  fs::remove(out);
+}
+
+TEST(RunFind, RefusesBadUsage) {
+  std::ostringstream log, err;
+  EXPECT_EQ(RunRunFind({"--run", "plumvale-0-kubo"}, log, err), 2);
+  EXPECT_EQ(RunRunFind({"--data", kData.string(), "--run", "plumvale-1-kubo"}, log, err), 2);
+  EXPECT_EQ(RunRunFind({"--data", kData.string(), "--run", "plumvale-0-kubo", "--seconds", "soon"}, log, err), 2);
+  EXPECT_EQ(RunRunFind({"--data", "/nonexistent", "--run", "plumvale-0-kubo"}, log, err), 1);
+  EXPECT_NE(err.str().find("/nonexistent"), std::string::npos) << err.str();
 }
 
 }  // namespace

@@ -31,6 +31,7 @@ using runs::ZoneState;
 // walk and keeps nothing.
 constexpr int kCellSize = 64;
 constexpr int kBlock = 128;
+constexpr int kMiddleX = 20, kMiddleY = 19;  // the player's middle from its position
 constexpr int kCellRowsAbove = 2;          // rows above the world's top (the player may fly there)
 constexpr double kFrontierSpread = 6;      // cells behind the farthest one weigh e times less per 6
 constexpr int kWalksPerDraw = 64;          // walks between two recomputations of the weights
@@ -39,7 +40,8 @@ constexpr int kWalkMaxFrames = 240;
 constexpr int kJumpHoldFrames = 2;         // a jump holds Control this long, then lets it go
 constexpr int kLengths[] = {2, 4, 6, 8, 12, 16, 24, 32};
 constexpr int kShortenPasses = 2;
-constexpr int kTrapMinChosen = 30;         // a cell counts as a dead end only once tried this often
+constexpr int kTrapMinChosen = 40;         // a cell counts as a dead end only once tried this often
+constexpr int kTrapRounds = 4;             // rounds of walks from the cells that seem to lead nowhere
 
 // The key choices of a walk, with their weights: mostly right, with and without a jump.
 struct Choice {
@@ -146,7 +148,9 @@ class Search {
   KeyScript Run();
   // Drops every entry the run does without, as long as it still reaches the end in time.
   KeyScript Shorten(const KeyScript& script);
-  void ReportTraps() const;
+  // The trap search's last part: more walks from every place that seems to lead nowhere, until it
+  // has been tried often enough, then the report.
+  void ReportTraps();
 
   long frames() const { return frames_; }
   long walks() const { return walks_; }
@@ -161,6 +165,8 @@ class Search {
   // The frame the script's end begins in, or -1 when it dies, is hit (--no-hits) or runs out.
   long Plays(const KeyScript& route);
   void Report(double seconds) const;
+  // Marks the cells from which the walks went on to `target` (the end or a death).
+  std::vector<char> Reaching(uint32_t target) const;
   void Edge(uint32_t from, uint32_t to) {
     if (o_.traps && from != to) edges_.insert((uint64_t{from} << 32) | to);
   }
@@ -345,27 +351,40 @@ void Search::Report(double seconds) const {
   out_.flush();
 }
 
-void Search::ReportTraps() const {
-  // which cells lead to the end, and which at least to a death, as the walks went
+std::vector<char> Search::Reaching(uint32_t target) const {
   std::unordered_map<uint32_t, std::vector<uint32_t>> into;
   for (uint64_t e : edges_) into[static_cast<uint32_t>(e)].push_back(static_cast<uint32_t>(e >> 32));
-  auto reaching = [&](uint32_t target) {
-    std::vector<char> mark(cells_.size(), 0);
-    std::vector<uint32_t> todo = {target};
-    while (!todo.empty()) {
-      const uint32_t n = todo.back();
-      todo.pop_back();
-      const auto it = into.find(n);
-      if (it == into.end()) continue;
-      for (uint32_t from : it->second)
-        if (from < cells_.size() && !mark[from]) {
-          mark[from] = 1;
-          todo.push_back(from);
-        }
-    }
-    return mark;
-  };
-  const std::vector<char> toEnd = reaching(kGoalNode), toDeath = reaching(kDeathNode);
+  std::vector<char> mark(cells_.size(), 0);
+  std::vector<uint32_t> todo = {target};
+  while (!todo.empty()) {
+    const uint32_t n = todo.back();
+    todo.pop_back();
+    const auto it = into.find(n);
+    if (it == into.end()) continue;
+    for (uint32_t from : it->second)
+      if (from < cells_.size() && !mark[from]) {
+        mark[from] = 1;
+        todo.push_back(from);
+      }
+  }
+  return mark;
+}
+
+void Search::ReportTraps() {
+  // the places one can stand in without a way to the end, as the walks went, tried again and again
+  for (int round = 0; round < kTrapRounds; ++round) {
+    const std::vector<char> toEnd = Reaching(kGoalNode);
+    std::vector<size_t> doubtful;
+    for (size_t i = 0; i < cells_.size(); ++i)
+      if (!toEnd[i] && cells_[i].state.Airborne == 0 && cells_[i].chosen < kTrapMinChosen) doubtful.push_back(i);
+    if (doubtful.empty()) break;
+    for (size_t i : doubtful)
+      while (cells_[i].chosen < kTrapMinChosen) {
+        ++walks_;
+        Walk(i);
+      }
+  }
+  const std::vector<char> toEnd = Reaching(kGoalNode), toDeath = Reaching(kDeathNode);
   // the dead ends one can stand in, block by block
   struct Place {
     int cells = 0;
@@ -373,6 +392,7 @@ void Search::ReportTraps() const {
     bool death = false;
     double x = 0, y = 0;
     long frame = 0;
+    size_t cell = 0;
   };
   std::map<std::pair<int, int>, Place> places;
   size_t ended = 0;
@@ -380,11 +400,14 @@ void Search::ReportTraps() const {
     if (toEnd[i]) ++ended;
     const Cell& c = cells_[i];
     if (toEnd[i] || c.chosen < kTrapMinChosen || c.state.Airborne != 0) continue;
-    Place& p = places[{static_cast<int>(std::floor(c.x / kBlock)), static_cast<int>(std::floor(c.y / kBlock))}];
+    // the block of the player's middle
+    Place& p = places[{static_cast<int>(std::floor((c.x + kMiddleX) / kBlock)),
+                       static_cast<int>(std::floor((c.y + kMiddleY) / kBlock))}];
     if (p.cells == 0 || c.frame < p.frame) {
       p.x = c.x;
       p.y = c.y;
       p.frame = c.frame;
+      p.cell = i;
     }
     ++p.cells;
     p.tried += c.chosen;
@@ -392,10 +415,18 @@ void Search::ReportTraps() const {
   }
   out_ << "runfind: " << run_.Text() << ": " << cells_.size() << " cells, " << ended << " of them lead to the end\n";
   if (places.empty()) out_ << "runfind: no place found from which the end cannot be reached\n";
-  for (const auto& [block, p] : places)
-    out_ << "runfind: dead end in block column " << block.first << ", row " << block.second << ": " << p.cells
+  int n = 0;
+  for (const auto& [block, p] : places) {
+    // a script that leads there, to look at it with zonesim
+    fs::path script = o_.out;
+    script.replace_filename(o_.out.stem().string() + "-deadend-" + std::to_string(++n) + ".keys");
+    std::ofstream(script) << "# " << run_.Text() << ": a dead end, reached in frame " << p.frame << "\n"
+                          << ScriptTo(cells_[p.cell].span, p.frame).Format(true);
+    out_ << "runfind: dead end at block column " << block.first << ", row " << block.second << ": " << p.cells
          << " cells tried " << p.tried << " times, e.g. standing at x " << p.x << " y " << p.y << " (frame " << p.frame
-         << ")" << (p.death ? "; the only way out is a death" : "; no way out at all") << "\n";
+         << ")" << (p.death ? "; the only way out is a death" : "; no way out at all") << "; the way there in "
+         << script.string() << "\n";
+  }
 }
 
 KeyScript Search::Run() {
