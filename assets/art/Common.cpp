@@ -211,13 +211,30 @@ Image HazardCell(int kind) {
       Coil(c, 16, 6, 16, 18, 8);
       BallShape(c, 16, 20, 14, 3.2, 0, kSpringPlate);
       break;
-    case 21:  // spring, up-right
-    case 22: {
-      const bool right = kind == 21;
-      FillPolygon(c, right ? std::vector<double>{0, 32, 32, 32, 0, 12} : std::vector<double>{0, 32, 32, 32, 32, 12},
-                  kMetal[1]);
-      Coil(c, right ? 8 : 24, 26, right ? 14 : 18, 18, 6);
-      BallShape(c, right ? 17 : 15, 15, 11, 3.2, right ? -kPi / 4 : kPi / 4, kSpringPlate);
+    case 21:  // spring, up-right: a foot on the ground, a mount at 45 degrees, coil and plate
+    case 22: {  // spring, up-left: the mirror
+      Image r(32, 32);
+      MetalBlock(r, 1, 26, 22, 6);
+      // the mount: a thick plate square to the spring's axis, lit on its upper face
+      const double ax = 0.7071, ay = -0.7071;  // along the spring
+      const double px = 0.7071, py = 0.7071;   // across it
+      auto plate = [&](double cx, double cy, double half, double t0, double t1, Rgb col) {
+        FillPolygon(r, {cx - px * half + ax * t0, cy - py * half + ay * t0, cx + px * half + ax * t0, cy + py * half + ay * t0,
+                        cx + px * half + ax * t1, cy + py * half + ay * t1, cx - px * half + ax * t1, cy - py * half + ay * t1},
+                    col);
+      };
+      plate(7, 25, 8, -2, 3, kMetal[1]);
+      plate(7, 25, 8, 1, 3, kMetal[2]);
+      plate(7, 25, 8, 2.2, 3, kMetal[3]);
+      for (int k = 0; k <= 32; ++k) {  // a stout coil
+        const double t = k / 32.0;
+        const double x = 9 + 10 * t, y = 23 - 10 * t;
+        const double off = std::sin(t * 3.5 * 2 * kPi) * 4.5;
+        const int tone = std::cos(t * 3.5 * 2 * kPi) > 0 ? 3 : 1;
+        FillCircle(r, x + px * off, y + py * off, 1.5, kSpringCoil[tone]);
+      }
+      BallShape(r, 21.5, 10.5, 10.5, 3.4, -kPi / 4, kSpringPlate);
+      c.Paste(kind == 21 ? r : r.MirroredX(), 0, 0);
       break;
     }
     default:

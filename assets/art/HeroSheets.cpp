@@ -146,7 +146,8 @@ Image TitleSheet() {
       p.scarf = 0.7 - 0.4 * t, p.tail = 0.5, p.mouth = f == 4 ? 0 : 3, p.headTilt = 0.12 * t;
     }
     Image cell(74, 74);
-    DrawHero(cell, Hero::Zinto, 0, 0, 1.9, p, 2);
+    // a little under the cell's height so the crest stays in the cell, the feet on its last row
+    DrawHero(cell, Hero::Zinto, 0, f == 0 ? 11 : 5, 1.76, p, 2);
     sheet.Paste(cell, 0, f * 74);
   }
   for (int g = 0; g < 6; ++g) {
@@ -166,7 +167,8 @@ Image TitleSheet() {
       p.mouth = g >= 4 ? 1 : 0, p.eyes = g == 5 ? 4 : 0;
     }
     Image cell(87, 64);
-    DrawHero(cell, Hero::Kubo, 0.5, 0, 2.0, p, 2);
+    // the raised wings of the flight stay in the cell
+    DrawHero(cell, Hero::Kubo, 2, g == 0 ? 9 : (g == 1 ? 6.5 : 3.5), g == 0 ? 1.72 : (g == 1 ? 1.8 : 1.89), p, 2);
     sheet.Paste(cell, 74, g * 64);
   }
   return sheet;

@@ -332,30 +332,36 @@ Image SkyMountains(int half) {
   for (int x = 0; x < 128; ++x) {
     const int wx = x + half * 128;
     const double top = MountainHeight(wx, 3);
-    // faces that fall away to the right look towards the light
-    const bool lit = MountainSmooth(wx + 3, 3) > MountainSmooth(wx - 3, 3);
     for (int y = 0; y < 128; ++y) {
       const double wy = 128 + y;
       if (wy < top) continue;
+      // faces that fall away to the right look towards the light; the edge between light and
+      // shade runs down from each peak at a slant, as a ridge does
+      const int sx = wx - static_cast<int>((wy - top) * 0.8);
+      const bool lit = MountainSmooth(sx + 3, 3) > MountainSmooth(sx - 3, 3);
       Rgb c = lit ? Rgb{150, 120, 200} : Rgb{118, 92, 172};
       if (wy < top + 4 && wy < 196) c = {236, 228, 250};  // snow caps
-      const double haze = std::clamp((wy - 214) / 40.0, 0.0, 1.0);
+      const double haze = std::clamp((wy - 206) / 56.0, 0.0, 0.85);
       t.Set(x, y, Mix(c, kMist, haze));
     }
   }
-  for (int y = 118; y < 128; ++y)
-    for (int x = 0; x < 128; ++x) t.Set(x, y, kMist);
+  // the band's last rows meet the hills below in one even colour
+  for (int y = 125; y < 128; ++y)
+    for (int x = 0; x < 128; ++x) t.Set(x, y, Mix(t.Get(x, y), kMist, 0.5 + (y - 125) * 0.25));
   return t;
 }
 
 Image Hills(int half) {
   Image t(128, 128, kMist);
   const Rgb far{176, 140, 190}, near{110, 150, 110}, deep{70, 118, 84};
+  const Rgb distant = Mix({150, 124, 196}, kMist, 0.45);  // the mountains' feet, in the mist
   for (int x = 0; x < 128; ++x) {
     const double u = (x + half * 128) / 256.0 * 2 * 3.14159265;
+    const double h0 = 4 + 3 * std::sin(u * 2 + 2.2) + 2 * std::sin(u * 7 + 1);
     const double h1 = 16 + 10 * std::sin(u + 1) + 6 * std::sin(u * 3 + 2);
     const double h2 = 46 + 12 * std::sin(u * 2 + 0.5) + 6 * std::sin(u * 5);
     for (int y = 0; y < 128; ++y) {
+      if (y < h1 && y >= h0) t.Set(x, y, Mix(distant, kMist, std::max(0.0, 0.5 - (y - h0) / 30)));
       if (y >= h2) {
         const double d = y - h2;
         t.Set(x, y, d < 2 ? Rgb{150, 196, 120} : (d > 40 ? deep : Mix(near, deep, d / 40)));

@@ -17,7 +17,9 @@ const Ramp kGold = MakeRamp({170, 100, 10}, {230, 170, 30}, {255, 220, 70}, {255
 const Ramp kPlum = MakeRamp({60, 20, 70}, {110, 40, 120}, {160, 70, 170}, {214, 130, 220});
 const Ramp kCream = MakeRamp({200, 170, 130}, {236, 214, 176}, {250, 238, 210}, {255, 250, 236});
 
-// The ledge the two characters land on, over a cream ribbon that carries the prompt.
+// The ledge the two characters land on, over a cream ribbon. The ribbon ends above the prompt,
+// which is written below it on the bands (its lines run from screen row 186 to 226, further
+// down than the bar reaches, so no line may cross the ribbon's edge).
 Image TitleBar() {
   Image s(261, 109);
   // ledge: top at row 22, from x 20 to 240
@@ -30,10 +32,10 @@ Image TitleBar() {
       s.Set(x, y, c);
     }
   // ribbon with folded ends
-  for (int y = 48; y < 107; ++y)
+  for (int y = 40; y < 90; ++y)
     for (int x = 2; x < 259; ++x) {
-      const double bend = 6 * std::sin((x - 2) / 257.0 * kPi);
-      const double top = 52 + bend, bottom = 102 + bend * 0.6;
+      const double bend = 5 * std::sin((x - 2) / 257.0 * kPi);
+      const double top = 43 + bend, bottom = 81 + bend * 0.6;
       const bool end = x < 26 || x > 234;
       const double et = end ? top + 8 : top, eb = end ? bottom - 4 : bottom;
       if (y < et || y > eb) continue;
@@ -44,6 +46,13 @@ Image TitleBar() {
       if (y > eb - 8 && y < eb - 6 && !end) c = kGold[2];
       s.Set(x, y, c);
     }
+  // small gold stars along the ribbon's middle
+  for (int k = 0; k < 7; ++k) {
+    const double x = 58 + k * 24, bend = 5 * std::sin((x - 2) / 257.0 * kPi), y = 62 + bend * 0.8;
+    FillPolygon(s, {x, y - 4, x + 1.3, y - 1.3, x + 4, y, x + 1.3, y + 1.3, x, y + 4, x - 1.3, y + 1.3, x - 4, y, x - 1.3, y - 1.3},
+                kGold[k % 2 ? 1 : 2]);
+    s.Set(static_cast<int>(x), static_cast<int>(y), kGold[3]);
+  }
   Outline(s);
   return s;
 }
@@ -154,23 +163,27 @@ void WriteLauncherArt(const std::filesystem::path& game) {
 
 void WriteRingDemoArt(const std::filesystem::path& game) {
   const auto dir = game / "Ringdepth";
+  // The floor's far rows meet at screen row 120 (the demo's projection centre), so the horizon
+  // is painted there.
+  constexpr int kHorizon = 120;
   Image back(320, 240);
   for (int y = 0; y < 240; ++y)
     for (int x = 0; x < 320; ++x) {
       Rgb c;
-      if (y < 150) {
-        c = Mix({20, 16, 60}, {200, 110, 170}, std::pow(y / 150.0, 1.6));
-        if (Hash(x, y, 3) > 0.996 && y < 100) c = {255, 250, 230};  // stars
+      if (y < kHorizon) {
+        c = Mix({20, 16, 60}, {200, 110, 170}, std::pow(y / static_cast<double>(kHorizon), 1.6));
+        if (Hash(x, y, 3) > 0.996 && y < kHorizon - 40) c = {255, 250, 230};  // stars
       } else {
-        c = Mix({70, 30, 80}, {24, 14, 40}, (y - 150) / 90.0);
-        if (y == 150) c = {255, 200, 160};
+        c = Mix({70, 30, 80}, {24, 14, 40}, (y - kHorizon) / static_cast<double>(240 - kHorizon));
+        if (y == kHorizon) c = {255, 200, 160};
       }
       back.Set(x, y, c);
     }
   // a low sun on the horizon
-  for (int y = 120; y < 150; ++y)
+  for (int y = kHorizon - 30; y < kHorizon; ++y)
     for (int x = 130; x < 190; ++x)
-      if (std::hypot(x - 160, y - 150) < 28) back.Set(x, y, Mix({255, 230, 170}, {255, 150, 120}, (150 - y) / 30.0));
+      if (std::hypot(x - 160, y - kHorizon) < 28)
+        back.Set(x, y, Mix({255, 230, 170}, {255, 150, 120}, (kHorizon - y) / 30.0));
   SaveBmp(dir / "back.bmp", back, true);
 
   Image rings(128, 144);
