@@ -430,4 +430,41 @@ TEST_F(ArtFiles, CurvePosesTurnThroughTheLoop) {
   }
 }
 
+// The title: every character frame lies inside its cell (nothing cut at the top or the sides, the
+// feet may stand on the last row), and the bar's ribbon ends above the prompt's lines (screen rows
+// 186 and below; the bar is drawn at row 97).
+TEST_F(ArtFiles, TitleFramesAreWholeAndTheBarLeavesThePromptClear) {
+  const Picture zk = Decode(Data() / "Title/ZK.bmp");
+  auto edgesClear = [&](int x0, int y0, int w, int h) {
+    for (int x = 0; x < w; ++x)
+      if (!zk.Clear(x0 + x, y0)) return false;
+    for (int y = 0; y < h; ++y)
+      if (!zk.Clear(x0, y0 + y) || !zk.Clear(x0 + w - 1, y0 + y)) return false;
+    return true;
+  };
+  for (int f = 0; f < 5; ++f) EXPECT_TRUE(edgesClear(0, f * 74, 74, 74)) << "Zinto frame " << f;
+  for (int g = 0; g < 6; ++g) EXPECT_TRUE(edgesClear(74, g * 64, 87, 64)) << "Kubo frame " << g;
+  EXPECT_GT(OpaqueIn(zk, 0, 4 * 74 + 73, 74, 1), 4) << "Zinto stands on the cell's last row";
+  EXPECT_GT(OpaqueIn(zk, 74, 5 * 64 + 63, 87, 1), 4) << "Kubo stands on the cell's last row";
+
+  const Picture bar = Decode(Data() / "Title/Obar.bmp");
+  EXPECT_EQ(OpaqueIn(bar, 0, 186 - 97, bar.w, bar.h - (186 - 97)), 0);
+  EXPECT_GT(OpaqueIn(bar, 0, 45, bar.w, 30), bar.w * 20) << "the ribbon is there above it";
+}
+
+// The ring demo: its floor's far rows run together at screen row 120, so the painted horizon (the
+// bright line between sky and ground) lies on that row.
+TEST_F(ArtFiles, RingDemoHorizonIsAtTheVanishingRow) {
+  const Picture back = Decode(game_ / "Ringdepth" / "back.bmp");
+  auto light = [&](int y) {
+    long sum = 0;
+    for (int x = 0; x < 320; x += 7) sum += back.At(x, y)[0] + back.At(x, y)[1] + back.At(x, y)[2];
+    return sum;
+  };
+  int brightest = 0;
+  for (int y = 60; y < 200; ++y)
+    if (light(y) > light(brightest)) brightest = y;
+  EXPECT_EQ(brightest, 120);
+}
+
 }  // namespace
