@@ -7,12 +7,6 @@
 
 namespace orvane {
 
-std::filesystem::path OwnFolder() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::current_path() : exe.parent_path();
-}
-
 void ReportFault(const std::string& program, const std::string& message, Gtk::Window* parent) {
   std::fprintf(stderr, "%s: %s\n", program.c_str(), message.c_str());
   if (!parent || !parent->get_visible()) return;

@@ -1,5 +1,5 @@
-// What the two desktop windows (the launcher and the display-mode tool) share: their own folder, the
-// one-line fault report, and an optional record of what the window shows for the end-to-end tests.
+// What the two desktop windows (the launcher and the display-mode tool) share: the one-line fault
+// report, and an optional record of what the window shows for the end-to-end tests.
 #pragma once
 
 #include <filesystem>
@@ -8,9 +8,6 @@
 #include <gtkmm.h>
 
 namespace orvane {
-
-// The folder of the running program, found from /proc/self/exe.
-std::filesystem::path OwnFolder();
 
 // Prints the fault in one line on standard error and, when `parent` is shown, in a message box.
 void ReportFault(const std::string& program, const std::string& message, Gtk::Window* parent);

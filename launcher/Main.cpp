@@ -8,12 +8,13 @@
 #include "launcher/LauncherForm.h"
 #include "launcher/LauncherWindow.h"
 #include "platform/system/PosixProcess.h"
+#include "platform/system/ProgramFolder.h"
 
 int main(int argc, char** argv) {
   (void)argc;
   (void)argv;
   auto app = Gtk::Application::create("org.orvane.Save", Gio::APPLICATION_NON_UNIQUE);
-  const std::filesystem::path folder = orvane::OwnFolder();
+  const std::filesystem::path folder = platform::ProgramFolder();
   platform::PosixProcess process;
   orvane::LauncherForm form(process, folder);
   try {

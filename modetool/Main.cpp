@@ -5,6 +5,7 @@
 
 #include "launcher/DesktopForm.h"
 #include "modetool/ModeTool.h"
+#include "platform/system/ProgramFolder.h"
 
 namespace orvane {
 
@@ -58,7 +59,7 @@ class ModeToolWindow : public Gtk::Window {
 
 int main() {
   auto app = Gtk::Application::create("org.orvane.Modepick", Gio::APPLICATION_NON_UNIQUE);
-  orvane::ModeToolWindow window(orvane::OwnFolder());
+  orvane::ModeToolWindow window(platform::ProgramFolder());
   app->run(window);
   return window.ExitStatus();
 }

@@ -138,7 +138,7 @@ bool RingdepthForm::ExModeActive() { return os_.display.ExclusiveHeld(); }
 
 void RingdepthForm::EndIt() {
   os_.display.RestoreDisplayMode();
-  throw RingdepthEnded{0};
+  throw ProgramEnded{0};
 }
 
 void RingdepthForm::Frame() {

@@ -13,9 +13,7 @@
 
 namespace orvane {
 
-struct RingdepthEnded {
-  int status = 0;
-};
+using platform::ProgramEnded;
 
 // The floor: 71 depth rows of 9 cells, cell index = row x 9 + column; the store has room beyond the
 // last row so that the neighbours of the far row read as empty.

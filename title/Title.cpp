@@ -164,7 +164,7 @@ void Title::StartGame() {
 
 void Title::EndIt() {
   os_.display.RestoreDisplayMode();
-  throw TitleEnded{0};
+  throw ProgramEnded{0};
 }
 
 void Title::RestoreAfterLostDisplay() {

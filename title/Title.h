@@ -3,7 +3,7 @@
 //
 // Start-up reads the display byte, takes the display and loads the pictures; each frame then runs
 // STMovement, Animation, KeyHandler and Blit, and lets the window system have its events. EndIt
-// gives the desktop back and ends the program by throwing TitleEnded, which unwinds to main.
+// gives the desktop back and ends the program by throwing ProgramEnded, which unwinds to main.
 #pragma once
 
 #include <array>
@@ -14,9 +14,7 @@
 
 namespace orvane {
 
-struct TitleEnded {
-  int status = 0;
-};
+using platform::ProgramEnded;
 
 // One of the two characters flying in.
 struct Flyer {

@@ -1,14 +1,10 @@
 #include "zones/ZoneProgram.h"
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <exception>
 #include <filesystem>
 #include <memory>
 
 #include "engine/core/ZoneForm.h"
-#include "platform/sdl/SdlPlatform.h"
+#include "platform/sdl/SdlMain.h"
 
 namespace orvane {
 
@@ -31,34 +27,13 @@ std::array<BlockDrawKind, 256> BlockDrawKinds(const ValueSet& full, const ValueS
   return kinds;
 }
 
-namespace {
-
-std::filesystem::path ProgramFolder() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::current_path() : exe.parent_path();
-}
-
-}  // namespace
-
 int RunZoneProgram(const ZoneTables& zone) {
-  try {
-    platform::SdlPlatform sdl;
-    auto form = std::make_unique<ZoneForm>(sdl.Get(), zone, ProgramFolder());
-    try {
-      form->FormLoad();
-      form->MainLoop();
-    } catch (const ProgramEnded& end) {
-      return end.status;
-    }
-  } catch (const ProgramEnded& end) {
-    return end.status;
-  } catch (const std::exception& e) {
-    // One line on standard error; no message box, which can block for ever where no desktop answers it.
-    std::fprintf(stderr, "%s: %s\n", zone.program, e.what());
-    return 1;
-  }
-  return 0;
+  return platform::RunSdlProgram(zone.program, [&zone](platform::Platform& platform, const std::filesystem::path& folder) {
+    // the form is large: it lives on the heap, not on the stack
+    auto form = std::make_unique<ZoneForm>(platform, zone, folder);
+    form->FormLoad();
+    form->MainLoop();
+  });
 }
 
 }  // namespace orvane

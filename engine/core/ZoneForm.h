@@ -14,9 +14,7 @@
 namespace orvane {
 
 // Thrown by EndIt: the program is over. Nothing after it runs; main returns `status`.
-struct ProgramEnded {
-  int status = 0;
-};
+using platform::ProgramEnded;
 
 class ZoneForm {
  public:

@@ -12,6 +12,12 @@ struct FatalError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Thrown when a program ends of its own accord (Escape, a finished zone, a click on the demo): nothing
+// after it runs; it unwinds to main, which returns `status`.
+struct ProgramEnded {
+  int status = 0;
+};
+
 [[noreturn]] inline void Fail(const std::string& message) { throw FatalError(message); }
 
 }  // namespace platform

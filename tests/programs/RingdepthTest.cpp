@@ -112,7 +112,7 @@ class RingdepthTest : public ::testing::Test {
   bool Frames(int n) {
     try {
       for (int i = 0; i < n; ++i) demo.Frame();
-    } catch (const RingdepthEnded&) {
+    } catch (const ProgramEnded&) {
       return true;
     }
     return false;

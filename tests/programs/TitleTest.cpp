@@ -37,7 +37,7 @@ class TitleTest : public ::testing::Test {
   bool Frames(int n) {
     try {
       for (int i = 0; i < n; ++i) title.Frame();
-    } catch (const TitleEnded&) {
+    } catch (const ProgramEnded&) {
       return true;
     }
     return false;

@@ -1,0 +1,19 @@
+// The main of every game program that draws through SDL: the title, the zones and the ring demo.
+// It opens the platform, runs the program's form, and turns the way the program ended into its exit
+// status: ProgramEnded gives its status, a fault is one line on standard error and status 1.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+
+#include "platform/Platform.h"
+
+namespace platform {
+
+using ProgramBody = std::function<void(Platform& platform, const std::filesystem::path& folder)>;
+
+// `name` heads the fault line ("Orvane: cannot read Data/Title/Owng.bmp: ..."). No message box: where
+// no desktop answers it, it would block the exit unseen.
+int RunSdlProgram(const char* name, const ProgramBody& body);
+
+}  // namespace platform
