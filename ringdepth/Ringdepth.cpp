@@ -2,13 +2,12 @@
 #include "ringdepth/Ringdepth.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <fstream>
-#include <thread>
 
 #include "engine/core/Numbers.h"
 #include "platform/system/Error.h"
+#include "platform/video/LostDisplay.h"
 #include "title/ScreenBlit.h"
 
 namespace orvane {
@@ -37,7 +36,6 @@ constexpr int kRingHalf = 8;
 constexpr double kDepthStep = 1.2;
 constexpr double kSpinStep = 0.05;
 constexpr int16_t kLastSpinFrame = 7;
-constexpr auto kLostDisplayPoll = std::chrono::milliseconds(10);
 
 struct FrameAbandoned {};
 void Check(int result) {
@@ -220,14 +218,7 @@ void RingdepthForm::DrawRings(platform::Surface& dst) {
 }
 
 void RingdepthForm::RestoreAfterLostDisplay() {
-  bool lost = false;
-  while (!ExModeActive()) {
-    ProcessWindowEvents();
-    lost = true;
-    std::this_thread::sleep_for(kLostDisplayPoll);
-  }
-  ProcessWindowEvents();
-  if (lost) InitSurfaces();
+  if (platform::WaitWhileDisplayLost(os_.display, [this] { ProcessWindowEvents(); })) InitSurfaces();
 }
 
 void RingdepthForm::ProcessWindowEvents() {

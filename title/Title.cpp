@@ -1,11 +1,9 @@
 // Start-up, the sequence's motion, the keys and the start of the game.
 #include "title/Title.h"
 
-#include <chrono>
-#include <thread>
-
 #include "engine/core/ConfigFile.h"
 #include "engine/core/Numbers.h"
+#include "platform/video/LostDisplay.h"
 
 namespace orvane {
 
@@ -26,7 +24,6 @@ constexpr double kBandWrap = -320;
 constexpr double kWaveStartAmplitude = 80;
 constexpr double kWaveDamping = 0.5;
 // how long the wait for a lost display sleeps between tests
-constexpr auto kLostDisplayPoll = std::chrono::milliseconds(10);
 }  // namespace
 
 Title::Title(platform::Platform& platform, std::filesystem::path folder)
@@ -168,14 +165,7 @@ void Title::EndIt() {
 }
 
 void Title::RestoreAfterLostDisplay() {
-  bool lost = false;
-  while (!ExModeActive()) {
-    ProcessWindowEvents();
-    lost = true;
-    std::this_thread::sleep_for(kLostDisplayPoll);
-  }
-  ProcessWindowEvents();
-  if (lost) InitSurfaces();
+  if (platform::WaitWhileDisplayLost(os_.display, [this] { ProcessWindowEvents(); })) InitSurfaces();
 }
 
 void Title::ProcessWindowEvents() {

@@ -4,6 +4,7 @@
 
 #include "engine/core/Sounds.h"
 #include "engine/core/ZoneForm.h"
+#include "platform/video/LostDisplay.h"
 
 namespace orvane {
 
@@ -72,12 +73,11 @@ bool ZoneForm::ExModeActive() { return os_.display.ExclusiveHeld(); }
 
 void ZoneForm::RestoreAfterLostDisplay() {
   DisplayLost = 0;
-  while (!ExModeActive()) {
+  const bool lost = platform::WaitWhileDisplayLost(os_.display, [this] {
     ProcessWindowEvents();
     DisplayLost = -1;
-  }
-  ProcessWindowEvents();
-  if (DisplayLost == -1) {
+  });
+  if (lost) {
     DisplayLost = 0;
     InitSurfaces();
   }
