@@ -165,17 +165,24 @@ Image DuneWall() {
 }
 
 Image SandFront(int variant) {
+  // Sinking sand in the dusk: wind ripples that wander across the surface, darker with depth,
+  // a little of the red sky in it; seamless across neighbouring cells.
   Image t(128, 128);
+  const double kTwoPi = 2 * 3.14159265;
+  const Rgb dusk{120, 64, 58};
   for (int x = 0; x < 128; ++x) {
-    const double top = 4 + 1.5 * std::sin(x / 128.0 * 2 * 3.14159265 * 2 + variant);
+    const double top = 4 + 1.5 * std::sin(x / 128.0 * kTwoPi * 2 + variant);
     for (int y = static_cast<int>(std::ceil(top)); y < 128; ++y) {
       const double d = y - top;
-      const double ripple = std::sin((x * 0.7 + y * 2.2 + variant * 20) / 6.0);
-      int tone = ripple > 0.75 ? 3 : (ripple > -0.3 ? 2 : 1);
-      if (d < 1.5) tone = 3;
-      if (variant == 1) tone = std::max(0, tone - 1);
-      Rgb c = kSand[tone];
-      if (Hash(x, y, 61 + variant) > 0.985) c = kSand[0];
+      const double wave = y + 3 * std::sin(x / 128.0 * kTwoPi * 3 + y / 13.0 + variant) +
+                          5 * Noise(x / 16.0, y / 16.0, 61 + variant, 8);
+      const double phase = wave / 10.0 - std::floor(wave / 10.0);
+      Rgb c = Mix(kSand[2], kSand[1], std::min(1.0, d / 110));
+      if (phase < 0.16) c = Mix(c, kSand[3], 0.55);        // a ripple's lit crest
+      else if (phase < 0.32) c = Mix(c, kSand[0], 0.35);   // its shaded lee
+      c = Mix(c, dusk, 0.18 + (variant == 1 ? 0.12 : 0));
+      if (d < 1.5) c = kSand[3];
+      if (Hash(x, y, 62 + variant) > 0.985) c = Mix(c, kSand[0], 0.6);
       t.Set(x, y, c);
     }
     t.Set(x, static_cast<int>(std::ceil(top)) - 1, kInk);

@@ -243,11 +243,12 @@ Image StonePillar() {
 Image HedgeFront(int frame) {
   Image t(128, 128);
   const double sway = std::sin(frame * 3.14159 / 2) * 2.5;
-  LeafClump(t, 64, 76, 66, 56, kLeaf, 90, sway);
-  LeafClump(t, 20, 96, 26, 34, kLeaf, 91, sway * 0.6);
-  LeafClump(t, 108, 96, 26, 34, kLeaf, 92, sway * 0.6);
-  // the hedge fills the bottom completely so neighbouring cells join up
-  for (int y = 100; y < 128; ++y)
+  // a rounded bush inside the cell, so that a hedge of one cell is not cut off at its sides
+  LeafClump(t, 64, 74, 54, 52, kLeaf, 90, sway);
+  LeafClump(t, 28, 100, 24, 26, kLeaf, 91, sway * 0.6);
+  LeafClump(t, 100, 100, 24, 26, kLeaf, 92, sway * 0.6);
+  // its foot fills the cell's last rows so that neighbouring cells join up
+  for (int y = 116; y < 128; ++y)
     for (int x = 0; x < 128; ++x)
       if (!t.Opaque(x, y)) t.Set(x, y, DarkerRamp(kLeaf, 0.8)[(x * 7 + y * 3) % 5 == 0 ? 0 : 1]);
   for (int i = 0; i < 16; ++i) {
