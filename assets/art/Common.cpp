@@ -101,9 +101,9 @@ void BoxShell(Image& s, int x0, int y0, bool opened) {
 void BoxIcon(Image& s, int x0, int y0, int kind) {
   Image ic(16, 14);
   switch (kind) {
-    case 3:  // ten rings
-      DrawRing(ic, 5, 6, 4.5, 1.0, kGoldRing);
-      DrawRing(ic, 10, 7, 4.5, 0.7, kGoldRing);
+    case 3:  // ten rings: one big ring, face on, with a glint (two overlapping rings read as letters)
+      DrawRing(ic, 7, 7.5, 5.8, 1.0, kGoldRing);
+      Sparkle(ic, 13, 3, 3.2, kWhiteText);
       break;
     case 4:  // the double-jump shield: a mint bubble with a feather
       BallShape(ic, 8, 7, 6, 6, 0, kMint);
