@@ -8,6 +8,8 @@
 //
 // The step works on the player's centre point and leaves it in SensorX, SensorY; the world limits
 // turn it back into the position. Curve heights h are read at whole pixels of the local distance.
+#include <algorithm>
+
 #include "engine/core/ZoneForm.h"
 
 namespace orvane {
@@ -164,8 +166,11 @@ void RideLowerRight(ZoneForm& f, const Cell& k) {
   if (!IsAnyOf(f.LoopState, kRightHalf, kBothHalves)) return;
   const Number floorY = k.top + k.h(k.dx());
   if (f.OnCurve == 0 && f.SensorY > floorY) {
+    // Near the piece's right edge the wall is all but upright and the divisor all but 0: a fall
+    // caught there would become a speed of fifty or more that throws the player down through the
+    // ground. As on the lower-left piece, the fall turns at most into its own speed.
     if (f.Airborne == -1 && f.SpeedX < kLowerRightCatchBelow)
-      f.SpeedX = -kLowerRightCatchScale * f.SpeedY / (kBlock - k.dx());
+      f.SpeedX = -kLowerRightCatchScale * f.SpeedY / std::max<Number>(kBlock - k.dx(), kLowerRightCatchScale);
     CatchAt(f, floorY);
   }
   if (f.Airborne == -1) f.OnCurve = 0;
