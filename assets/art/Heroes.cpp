@@ -92,7 +92,7 @@ void ZintoHead(HeroPen& pen, double hx, double hy, double tilt, const Pose& p) {
   };
   double x, y, x2, y2;
   // crest: three golden spines sweeping back
-  R(-2.0, -5.6, x, y), R(-7.5, -9.0, x2, y2), pen.Tube(x, y, x2, y2, 1.9, 0.45, kGold);
+  R(-2.0, -5.6, x, y), R(-8.6, -7.4, x2, y2), pen.Tube(x, y, x2, y2, 1.9, 0.45, kGold);  // low enough to stay in the cell
   R(-4.6, -3.0, x, y), R(-10.2, -4.6, x2, y2), pen.Tube(x, y, x2, y2, 1.8, 0.45, kGold);
   R(-5.4, 0.6, x, y), R(-9.6, 1.4, x2, y2), pen.Tube(x, y, x2, y2, 1.5, 0.45, kGold);
   // skull and snout
