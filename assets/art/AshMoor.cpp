@@ -84,13 +84,20 @@ Image SteamVent() {
   Rock(t, 78, 120, 16, 9, MakeRamp({40, 34, 48}, {70, 62, 80}, {100, 92, 108}, {140, 130, 146}));
   FillEllipse(t, 62, 108, 6, 3, kEmber[2]);
   FillEllipse(t, 62, 108, 3, 1.5, kEmber[3]);
-  for (int k = 0; k < 7; ++k) {
+  // the steam: round puffs, lit from the upper left, taking on the dusk's colour as they rise and
+  // thin out; only their rims are dithered, so they read as soft clouds rather than a net
+  const Rgb dusk{150, 84, 96};
+  for (int k = 6; k >= 0; --k) {
     const double y = 96 - k * 13, x = 62 + std::sin(k * 0.9) * (4 + k * 2), r = 5 + k * 1.6;
+    const double fade = k / 8.0;
     for (int yy = static_cast<int>(y - r); yy <= static_cast<int>(y + r); ++yy)
       for (int xx = static_cast<int>(x - r); xx <= static_cast<int>(x + r); ++xx) {
-        if (std::hypot(xx - x, yy - y) > r) continue;
-        if (Bayer(xx, yy) > 0.85 - k * 0.1) continue;  // thinning out as it rises
-        t.Set(xx, yy, yy < y - r * 0.3 ? Rgb{236, 230, 236} : Rgb{200, 192, 204});
+        const double d = std::hypot(xx - x, yy - y);
+        if (d > r) continue;
+        if (d > r * 0.72 && Bayer(xx, yy) > 0.5 - fade * 0.3) continue;  // a soft rim
+        const double lit = ((x - xx) + (y - yy)) / (2 * r);               // -1 .. 1, upper left lit
+        Rgb c = lit > 0.25 ? Rgb{246, 240, 244} : (lit > -0.3 ? Rgb{218, 208, 218} : Rgb{178, 164, 182});
+        t.Set(xx, yy, Mix(c, dusk, fade * 0.6));
       }
   }
   return t;
