@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <ctime>
 #include <fstream>
 #include <optional>
 #include <ostream>
@@ -44,6 +45,7 @@ struct Options {
   uint32_t seed = 1;
   std::string zone;   // empty: both
   std::optional<int> act, character;
+  long progressEvery = 100000;  // a progress line every this many frames of an act (0: none)
 };
 
 struct UsageError {
@@ -71,10 +73,12 @@ Options Parse(const std::vector<std::string>& args) {
     else if (a == "--zone") o.zone = value();
     else if (a == "--act") o.act = static_cast<int>(ParseLong(value(), "act"));
     else if (a == "--character") o.character = static_cast<int>(ParseLong(value(), "character"));
+    else if (a == "--progress") o.progressEvery = ParseLong(value(), "progress interval");
     else throw UsageError{"unknown option: " + a};
   }
   if (o.data.empty()) throw UsageError{"--data is required"};
   if (o.frames < 1) throw UsageError{"--frames must be 1 or more"};
+  if (o.progressEvery < 0) throw UsageError{"--progress must be 0 or more"};
   if (!o.zone.empty() && !FindZoneTables(o.zone)) throw UsageError{"unknown zone: " + o.zone};
   if (o.character && *o.character != 0 && *o.character != 1) throw UsageError{"--character is 0 or 1"};
   return o;
@@ -212,15 +216,30 @@ void DumpState(ZoneForm& form, std::ostream& err) {
 }
 
 struct Totals {
-  int64_t frames = 0, runs = 0, ends = 0, deaths = 0;
+  int64_t frames = 0, runs = 0, deaths = 0, gameOvers = 0, zoneEnds = 0;
   double furthestX = 0;
 };
+
+// Processor seconds this process has used: on a shared machine the wall clock says little about speed.
+double CpuSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+
+// One line of figures, flushed at once so that a long soak can be followed as it runs.
+void PrintFigures(std::ostream& out, const ZoneTables& zone, int act, int character, const Totals& t, double seconds,
+                  double cpuSeconds, const char* tail) {
+  out << zone.program << " act " << act << " character " << character << ": " << t.frames << " frames, " << t.runs
+      << " runs, " << t.deaths << " deaths, " << t.gameOvers << " game overs, " << t.zoneEnds << " zone ends";
+  out << ", furthest x " << t.furthestX << ", " << seconds << " s (" << (seconds > 0 ? t.frames / seconds : 0)
+      << " frames/s), " << cpuSeconds << " processor s (" << (cpuSeconds > 0 ? t.frames / cpuSeconds : 0)
+      << " frames/s)" << tail << std::endl;
+}
 
 // Soaks one act with one character for `frames` frames. Returns false after printing a fault.
 bool SoakAct(const ZoneTables& zone, int act, int character, const Options& o, std::ostream& out, std::ostream& err,
              Totals& all) {
   const PlayFolder folder(o.data, character);
   const auto t0 = std::chrono::steady_clock::now();
+  const double cpu0 = CpuSeconds();
+  auto elapsed = [&t0] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count(); };
   Totals t;
   uint32_t seed = o.seed;
   while (t.frames < o.frames) {
@@ -262,9 +281,17 @@ bool SoakAct(const ZoneTables& zone, int act, int character, const Options& o, s
         t.furthestX = std::max(t.furthestX, form.PlayerX);
         if (form.Dying == 1 && !dying) ++t.deaths;
         dying = form.Dying == 1;
+        if (o.progressEvery > 0 && t.frames % o.progressEvery == 0 && t.frames < o.frames)
+          PrintFigures(out, zone, act, character, t, elapsed(), CpuSeconds() - cpu0, "");
       }
-    } catch (const ProgramEnded&) {
-      ++t.ends;  // game over or the zone's end: a fresh run with the next seed
+    } catch (const ProgramEnded& end) {
+      // game over or the zone's end: a fresh run with the next seed. Nothing else may end the
+      // program: the random player never presses Escape nor clicks.
+      if (end.status != 0) return fault("the program ended with status " + std::to_string(end.status));
+      if (form.Lives < 0) ++t.gameOvers;
+      else if (form.ActIndex >= zone.actCount) ++t.zoneEnds;
+      else return fault("the program ended with " + std::to_string(form.Lives) + " lives left in act " +
+                        std::to_string(form.ActIndex));
     } catch (const Fault& f) {
       return fault(f.message);
     } catch (const std::exception& e) {
@@ -272,12 +299,12 @@ bool SoakAct(const ZoneTables& zone, int act, int character, const Options& o, s
     }
     ++seed;
   }
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-  out << zone.program << " act " << act << " character " << character << ": " << t.frames << " frames, " << t.runs
-      << " runs, " << t.deaths << " deaths, " << t.ends << " ended, furthest x " << t.furthestX << ", " << seconds << " s, no fault\n";
+  PrintFigures(out, zone, act, character, t, elapsed(), CpuSeconds() - cpu0, ", no fault");
   all.frames += t.frames;
   all.runs += t.runs;
-  all.ends += t.ends;
+  all.deaths += t.deaths;
+  all.gameOvers += t.gameOvers;
+  all.zoneEnds += t.zoneEnds;
   return true;
 }
 
@@ -314,8 +341,8 @@ int RunSoak(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return 2;
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-  out << "soak: " << all.frames << " frames in " << all.runs << " runs (" << all.ends << " ended), " << seconds
-      << " s, no fault\n";
+  out << "soak: " << all.frames << " frames in " << all.runs << " runs, " << all.deaths << " deaths, " << all.gameOvers
+      << " game overs, " << all.zoneEnds << " zone ends, " << seconds << " s, no fault" << std::endl;
   return 0;
 }
 
