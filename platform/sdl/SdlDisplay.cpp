@@ -208,6 +208,8 @@ bool SdlDisplay::ExclusiveHeld() {
 }
 
 void SdlDisplay::Flip() {
+  ++flips_;
+  if (frameLog_) frameLog_->Write(flips_, back_);
   if (!timing_) {
     Present();
     WaitForNextTick();

@@ -8,9 +8,11 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/sdl/FrameLog.h"
 #include "platform/video/Display.h"
 
 namespace platform {
@@ -36,6 +38,9 @@ class SdlDisplay final : public Display {
   void Flip() override;
   bool ExclusiveHeld() override;
   WindowEvents PumpEvents() override;
+
+  // Frames flipped since the window opened (the demo playback counts its passes by them).
+  int64_t FramesFlipped() const { return flips_; }
 
   // Keyboard and controller events go on to the input after the presenter has seen them; the input
   // hears when a pump begins.
@@ -74,6 +79,9 @@ class SdlDisplay final : public Display {
   // The 60 Hz frame clock: tick n is at epoch_ + n periods.
   Clock::time_point epoch_{};
   bool clockStarted_ = false;
+
+  int64_t flips_ = 0;
+  std::unique_ptr<FrameLog> frameLog_ = FrameLog::FromEnvironment();
 
   // Frame times, printed every few seconds when ORVANE_FRAME_TIMES is set.
   bool timing_ = false;
