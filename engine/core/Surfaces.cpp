@@ -43,15 +43,21 @@ void ZoneForm::InitSurfaces() {
   load(BackSheet, f.backSheet, 128, f.backSheetHeight);
   load(BlockSheet, f.blockSheet, 128, f.blockSheetHeight);
   load(ForeSheet, f.foreSheet, 128, f.foreSheetHeight);
+  // The character's drawing constants are start values: set at start-up only, so a display lost and
+  // given back does not turn a player who faces left round to the right (which would also send his
+  // spin launch, his dash and the throw-back of a hit the wrong way).
+  const bool startUp = Running == 0;
   if (Character == 0) {
     load(PlayerSheet, "Data/Player.bmp", 80, 1335);
     load(CurveSheet, "Data/Zloop.bmp", 88, 1408);
-    Facing = kFacingRight;
+    if (startUp) Facing = kFacingRight;
   } else {
     load(PlayerSheet, "Data/Player2.bmp", 86, 1184);
     load(CurveSheet, "Data/Kloop2.bmp", 88, 1408);
-    FacingAlt = kFacingAltRight;
-    SpriteDropY = kKuboDropY;
+    if (startUp) {
+      FacingAlt = kFacingAltRight;
+      SpriteDropY = kKuboDropY;
+    }
   }
   load(CommonSheet, "Data/Spriteg2.bmp", 136, 320);
   load(ZoneSpriteSheet, f.zoneSprites, 128, 526);

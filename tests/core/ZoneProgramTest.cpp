@@ -169,6 +169,20 @@ TEST(LostDisplay, TheFrameWaitsThenEverySheetIsReloaded) {
   (void)y;
 }
 
+TEST(LostDisplay, APlayerFacingLeftStillFacesLeftWhenTheDisplayIsBack) {
+  for (const uint8_t character : {0, 1}) {
+    Started s(PlumvaleTables(), {1, character, 0});
+    s.z.Frames(1);
+    s.z->Facing = 0;  // turned to the left, standing
+    s.z->FacingAlt = 0;
+    s.z.os().display.LoseDisplayFor(3);
+    s.z.Frames(1);
+    EXPECT_EQ(s.z->Facing, 0) << "character " << int{character};
+    EXPECT_EQ(s.z->FacingAlt, 0) << "character " << int{character};
+    EXPECT_EQ(s.z->SpriteDropY, character == 1 ? 6 : 0);
+  }
+}
+
 TEST(Ending, EscapeEndsTheFirstZoneWithoutStartingTheLauncher) {
   Started s;
   s.z.os().input.Set(platform::Key::Escape, true);
