@@ -33,7 +33,7 @@ int RunZoneProgram(const ZoneTables& zone) {
     auto form = std::make_unique<ZoneForm>(platform, zone, folder);
     form->FormLoad();
     form->MainLoop();
-  });
+  }, /*demoPlayback=*/true);
 }
 
 }  // namespace orvane

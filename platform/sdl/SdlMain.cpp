@@ -9,9 +9,9 @@
 
 namespace platform {
 
-int RunSdlProgram(const char* name, const ProgramBody& body) {
+int RunSdlProgram(const char* name, const ProgramBody& body, bool demoPlayback) {
   try {
-    SdlPlatform sdl;
+    SdlPlatform sdl(demoPlayback);
     body(sdl.Get(), ProgramFolder());
   } catch (const ProgramEnded& end) {
     return end.status;

@@ -13,7 +13,8 @@ namespace platform {
 using ProgramBody = std::function<void(Platform& platform, const std::filesystem::path& folder)>;
 
 // `name` heads the fault line ("Orvane: cannot read Data/Title/Owng.bmp: ..."). No message box: where
-// no desktop answers it, it would block the exit unseen.
-int RunSdlProgram(const char* name, const ProgramBody& body);
+// no desktop answers it, it would block the exit unseen. The zones ask for `demoPlayback`: then
+// ORVANE_DEMO may name a key script to play instead of the keyboard (SdlPlatform.h).
+int RunSdlProgram(const char* name, const ProgramBody& body, bool demoPlayback = false);
 
 }  // namespace platform

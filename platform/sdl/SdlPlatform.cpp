@@ -8,6 +8,8 @@
 #include <chrono>
 #include <random>
 
+#include "platform/headless/Headless.h"
+#include "platform/sdl/DemoInput.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlDisplay.h"
 #include "platform/sdl/SdlInput.h"
@@ -64,15 +66,33 @@ struct SdlPlatform::Impl {
   ClockSeededRandom random;
   PosixProcess process;
   NoCdDrive cd;
-  Platform platform{display, audio, input, clock, random, process, cd};
+  // Demo playback: the script's keys, a clock that counts frames, a generator seeded with 1.
+  std::unique_ptr<DemoInput> demo;
+  FrameClock frameClock{[this] { return display.FramesFlipped(); }};
+  SeededRandom seeded{1};
+  Platform platform;
 
-  Impl() {
+  explicit Impl(bool demoPlayback)
+      : demo(demoPlayback ? MakeDemo() : nullptr),
+        platform{display,
+                 audio,
+                 demo ? static_cast<Input&>(*demo) : input,
+                 demo ? static_cast<Clock&>(frameClock) : clock,
+                 demo ? static_cast<Random&>(seeded) : random,
+                 process,
+                 cd} {
     display.onInputEvent = [this](const SDL_Event& e) { input.HandleEvent(e); };
     display.onPumpStart = [this] { input.BeginPump(); };
   }
+
+  std::unique_ptr<DemoInput> MakeDemo() {
+    std::unique_ptr<KeyScript> script = DemoInput::ScriptFromEnvironment();
+    if (!script) return nullptr;
+    return std::make_unique<DemoInput>(std::move(*script), input, [this] { return display.FramesFlipped(); });
+  }
 };
 
-SdlPlatform::SdlPlatform() : impl_(std::make_unique<Impl>()) {}
+SdlPlatform::SdlPlatform(bool demoPlayback) : impl_(std::make_unique<Impl>(demoPlayback)) {}
 SdlPlatform::~SdlPlatform() = default;
 Platform& SdlPlatform::Get() { return impl_->platform; }
 

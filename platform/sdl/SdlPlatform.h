@@ -1,6 +1,8 @@
 // The real backend: one SDL window (full screen on the desktop, the picture letterboxed at the
 // largest integer scale, Alt+Enter toggles a window), SDL keyboard and game controller, sound through
-// SDL, the real clock, random seeded from the clock, programs started with fork and exec.
+// SDL, the real clock, random seeded from the clock, programs started with fork and exec. A zone
+// program asks for demo playback: then ORVANE_DEMO, when set, names a key script that plays
+// instead of the keyboard, on a frame-counting clock and a seeded generator (DemoInput.h).
 #pragma once
 
 #include <memory>
@@ -11,7 +13,7 @@ namespace platform {
 
 class SdlPlatform {
  public:
-  SdlPlatform();
+  explicit SdlPlatform(bool demoPlayback = false);
   ~SdlPlatform();
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;

@@ -1,0 +1,47 @@
+// Demo playback: a recorded run played in the real window. When ORVANE_DEMO names a key script
+// (the text form of platform/headless/KeyScript.h), a zone program takes the keys of each pass from
+// the script instead of the keyboard; Escape still comes from the keyboard (and from the script), so
+// the player can always leave, and closing the window still ends the program. While a demo plays,
+// the clock counts frames as the headless one does and the random generator starts from seed 1 and
+// is never re-seeded from the timer, so the replay shows what zonesim shows for the same script.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/headless/KeyScript.h"
+#include "platform/input/Input.h"
+#include "platform/system/System.h"
+
+namespace platform {
+
+class DemoInput final : public Input {
+ public:
+  // `passes` tells how many passes of the main loop have been shown (frames flipped): the keys read
+  // now belong to pass passes() + 1, as zonesim's frame numbers count.
+  DemoInput(KeyScript script, const Input& keyboard, std::function<int64_t()> passes);
+  // The script ORVANE_DEMO names, or nothing when it is not set. A file that cannot be read or
+  // parsed is a fault naming it.
+  static std::unique_ptr<KeyScript> ScriptFromEnvironment();
+
+  bool KeyDown(Key key) const override;
+
+ private:
+  KeyScript script_;
+  const Input& keyboard_;
+  std::function<int64_t()> passes_;
+};
+
+// The headless clock's reading, in a window: at frame n it reads 100000 + floor(n x 1000 / 60) ms.
+class FrameClock final : public Clock {
+ public:
+  explicit FrameClock(std::function<int64_t()> frames) : frames_(std::move(frames)) {}
+  int32_t TickCount() override { return static_cast<int32_t>(100000 + frames_() * 1000 / 60); }
+
+ private:
+  std::function<int64_t()> frames_;
+};
+
+}  // namespace platform
