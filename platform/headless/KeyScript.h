@@ -2,7 +2,8 @@
 // "F:KEYS;F:KEYS;..." where from frame F on the KEYS are held until the next entry, and KEYS is
 // "none" or key names (Escape, Left, Right, Control, Up, Down) joined by "+". Entries may also be
 // separated by line breaks, spaces are ignored, and a '#' starts a comment that runs to the end of
-// the line. Frames never go down from one entry to the next.
+// the line. Frames never go down from one entry to the next. Frame n is the n-th pass of the main
+// loop after start-up: the first pass is frame 1, and an entry at frame 0 holds from the start.
 //
 // zonesim's --keys, the recorded runs of tests/runs and the game's demo playback all read this form.
 #pragma once

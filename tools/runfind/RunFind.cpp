@@ -71,6 +71,7 @@ struct Options {
   long limit = runs::kRunFrameLimit;
   double reportEvery = 10;
   bool noHits = false;     // a hit (rings or shield lost) ends a walk like a death
+  bool plain = false;      // so does a shield or invincibility taken from a box
   bool shorten = true;     // drop the entries the run does without
   bool traps = false;      // explore the whole act and report the places with no way on
 };
@@ -99,6 +100,7 @@ Options Parse(const std::vector<std::string>& args) {
     else if (a == "--limit") o.limit = static_cast<long>(ParseNumber(value(), "frame limit"));
     else if (a == "--report-every") o.reportEvery = ParseNumber(value(), "report interval");
     else if (a == "--no-hits") o.noHits = true;
+    else if (a == "--plain") o.plain = true;
     else if (a == "--keep-all") o.shorten = false;
     else if (a == "--traps") o.traps = true;
     else throw UsageError{"unknown option: " + a};
@@ -109,6 +111,9 @@ Options Parse(const std::vector<std::string>& args) {
 
 // The search's end: the sign passed (its turning begun), or in the last act the capsule burst.
 bool EndBegun(const ZoneForm& f) { return f.SignSpin != 0 || runs::ActEndReached(f); }
+
+// Help from a box: a shield or invincibility.
+bool Helped(const ZoneForm& f) { return f.ShieldKind != 0 || f.InvincibleTimer != 0; }
 
 // A hit: rings scattered, or the shield lost.
 bool Hit(const ZoneForm& f, int16_t shieldBefore) {
@@ -264,7 +269,8 @@ bool Search::Walk(size_t from) {
         game_.StepWithoutDrawing(held);
         ++frames_;
         const ZoneForm& f = game_.form();
-        if (game_.ended() || f.Dying != 0 || f.Lives != lives || (o_.noHits && Hit(f, shield))) {
+        if (game_.ended() || f.Dying != 0 || f.Lives != lives || (o_.noHits && Hit(f, shield)) ||
+            (o_.plain && Helped(f))) {
           Edge(here, kDeathNode);
           return false;
         }
@@ -307,7 +313,8 @@ long Search::Plays(const KeyScript& route) {
     game_.StepWithoutDrawing(route.HeldAt(game_.frame() + 1));
     ++frames_;
     const ZoneForm& f = game_.form();
-    if (game_.ended() || f.Dying != 0 || f.Lives != lives || (o_.noHits && Hit(f, shield))) return -1;
+    if (game_.ended() || f.Dying != 0 || f.Lives != lives || (o_.noHits && Hit(f, shield)) || (o_.plain && Helped(f)))
+      return -1;
     if (EndBegun(f)) return game_.frame();
   }
   return -1;
@@ -502,7 +509,7 @@ int RunRunFind(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     std::ofstream file(o.out);
     file << "# " << run->Text() << ": the act's end begins in frame " << check.reachedAt << " (runfind seed " << o.seed
-         << (o.noHits ? ", no hits" : "") << ")\n"
+         << (o.noHits ? ", no hits" : "") << (o.plain ? ", no shield or invincibility" : "") << ")\n"
          << script.Format(true);
     if (!file.flush()) {
       err << "runfind: " << o.out.string() << ": cannot write the key script\n";
