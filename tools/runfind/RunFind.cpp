@@ -40,6 +40,7 @@ constexpr int kWalkMaxFrames = 240;
 constexpr int kJumpHoldFrames = 2;         // a jump holds Control this long, then lets it go
 constexpr int kLengths[] = {2, 4, 6, 8, 12, 16, 24, 32};
 constexpr int kShortenPasses = 2;
+constexpr int kSettleFrames = 200;         // after the end has begun, the run lets go for this long
 constexpr int kTrapMinChosen = 40;         // a cell counts as a dead end only once tried this often
 constexpr int kTrapRounds = 4;             // rounds of walks from the cells that seem to lead nowhere
 
@@ -167,6 +168,11 @@ class Search {
   // One walk from cell `from`; true when it reached the end.
   bool Walk(size_t from);
   KeyScript ScriptTo(int32_t span, long endFrame) const;
+  // Whether this frame's state ends the run: a death, or with --no-hits a hit, with --plain help.
+  bool Fails(int16_t lives, int16_t shieldBefore) const;
+  // From the end's beginning the run lets go of the keys: the sign turns and the act's end
+  // follows, or the capsule's pieces fall. True when nothing ends the run meanwhile.
+  bool Settles();
   // The frame the script's end begins in, or -1 when it dies, is hit (--no-hits) or runs out.
   long Plays(const KeyScript& route);
   void Report(double seconds) const;
@@ -269,17 +275,21 @@ bool Search::Walk(size_t from) {
         game_.StepWithoutDrawing(held);
         ++frames_;
         const ZoneForm& f = game_.form();
-        if (game_.ended() || f.Dying != 0 || f.Lives != lives || (o_.noHits && Hit(f, shield)) ||
-            (o_.plain && Helped(f))) {
+        if (Fails(lives, shield)) {
           Edge(here, kDeathNode);
           return false;
         }
         if (game_.frame() > o_.limit) return false;
         if (EndBegun(f)) {
+          const long end = game_.frame();
+          if (!Settles()) {
+            Edge(here, kDeathNode);
+            return false;
+          }
           Edge(here, kGoalNode);
           spans_.push_back({parent, start, i, held});
           goalSpan_ = static_cast<int32_t>(spans_.size() - 1);
-          goalFrame_ = game_.frame();
+          goalFrame_ = end;
           return true;
         }
         const uint32_t next = static_cast<uint32_t>(Keep(parent, start, i, held));
@@ -305,6 +315,23 @@ KeyScript Search::ScriptTo(int32_t span, long endFrame) const {
   return script;
 }
 
+bool Search::Fails(int16_t lives, int16_t shieldBefore) const {
+  const ZoneForm& f = game_.form();
+  return game_.ended() || f.Dying != 0 || f.Lives != lives || (o_.noHits && Hit(f, shieldBefore)) ||
+         (o_.plain && Helped(f));
+}
+
+bool Search::Settles() {
+  const int16_t lives = game_.form().Lives;
+  for (int i = 0; i < kSettleFrames; ++i) {
+    const int16_t shield = game_.form().ShieldKind;
+    game_.StepWithoutDrawing(0);
+    ++frames_;
+    if (Fails(lives, shield)) return false;
+  }
+  return true;
+}
+
 long Search::Plays(const KeyScript& route) {
   game_.Restore(root_, rootFrame_);
   const int16_t lives = game_.form().Lives;
@@ -312,10 +339,11 @@ long Search::Plays(const KeyScript& route) {
     const int16_t shield = game_.form().ShieldKind;
     game_.StepWithoutDrawing(route.HeldAt(game_.frame() + 1));
     ++frames_;
-    const ZoneForm& f = game_.form();
-    if (game_.ended() || f.Dying != 0 || f.Lives != lives || (o_.noHits && Hit(f, shield)) || (o_.plain && Helped(f)))
-      return -1;
-    if (EndBegun(f)) return game_.frame();
+    if (Fails(lives, shield)) return -1;
+    if (EndBegun(game_.form())) {
+      const long end = game_.frame();
+      return Settles() ? end : -1;
+    }
   }
   return -1;
 }
@@ -503,7 +531,7 @@ int RunRunFind(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (o.shorten) script = search.Shorten(script);
     // the search does not draw; the run must hold when every pass of the frame runs
     const runs::RunOutcome check = runs::Replay(*run, script, o.data, o.limit);
-    if (!check.reached || !check.finished || check.deaths != 0) {
+    if (!check.reached || !check.finished || check.deaths != 0 || (o.noHits && check.hits != 0)) {
       err << "runfind: " << run->Text() << ": the run found does not hold when replayed: " << check.Describe() << "\n";
       return 1;
     }
