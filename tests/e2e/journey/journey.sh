@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # The player's first journey through the installed game, under a private X server with the real SDL
-# and GTK programs: title, S for Zinto, the launcher, 640x480, Play, Plum Vale in 640x480, Escape.
+# and GTK programs: title, S for Zinto, the launcher, 640x480, Play, Plum Vale in 640x480 playing a
+# recorded run (tests/runs/plumvale-0-zinto.keys, through the demo playback ORVANE_DEMO) to the act's
+# end, Progress 2 in Orvane.cfg, the launcher again offering Ash Moor, Play, Ash Moor, Escape.
 # Then the display-mode tool on a missing configuration file, and the ring demo.
-#   journey.sh GAME_DIR OUT_DIR     (screenshots land in OUT_DIR)
+#   journey.sh GAME_DIR OUT_DIR [ZONESIM]   (screenshots land in OUT_DIR; with zonesim, the window's
+#                                            run must end on the frame the headless replay ends on)
 # Exits 77 (skipped) when the X tools are missing.
 set -uo pipefail
 
 game_src=$1
 out=$2
+zonesim=${3:-}
+run_keys=$(cd "$(dirname "$0")/../../runs" && pwd)/plumvale-0-zinto.keys
 for tool in Xvfb xdotool import convert od; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -72,6 +77,10 @@ for ((i = 0; i < 100; i++)); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 export SDL_AUDIODRIVER=dummy
 export ORVANE_UI_LOG=$work/ui.log
+# the zone programs play the recorded run instead of the keyboard (Escape still works); every SDL
+# program writes a line per shown frame
+export ORVANE_DEMO=$run_keys
+export ORVANE_FRAME_LOG=$work/frames.log
 ui_log=$ORVANE_UI_LOG
 unset DBUS_SESSION_BUS_ADDRESS
 mkdir -m 700 "$work/xdg"
@@ -115,10 +124,51 @@ for region in 640x120+0+0 640x120+0+360 160x240+0+120 160x240+480+120; do
 done
 [ $border = 0 ] && pass "the border round the picture is black" || fail "the border is not black"
 [ "$(spread "$shot" 320x240+160+120)" != "0" ] && pass "the picture stands in the middle" || fail "the middle is blank"
+
+# --- the recorded run to the act's end: the zone writes Progress 2 and starts the launcher again
+ui_seen=$(wc -l <"$ui_log")
+for ((i = 0; i < 1500; i++)); do running Data/Plumvale || break; sleep 0.1; done
+if running Data/Plumvale; then
+  fail "Plum Vale still runs 150 s into the recorded run"
+  import -window root "$out/3b-plumvale-stuck.png"
+else
+  pass "the recorded run ended Plum Vale after $(wc -l <"$work/frames.log") frames"
+fi
+[ "$(bytes "$game/Data/Orvane.cfg")" = "2 0 1" ] && pass "the zone's end wrote Progress 2 at offset 0" ||
+  fail "configuration after Plum Vale: $(bytes "$game/Data/Orvane.cfg")"
+if [ -n "$zonesim" ]; then
+  # the same run headless: the window showed one frame fewer than the pass it ended in
+  cp -r "$game_src/Data" "$work/sim"
+  printf '\001\000\001' >"$work/sim/Orvane.cfg"
+  ended=$("$zonesim" --zone plumvale --dir "$work/sim" --frames 20000 --keys-file "$run_keys" --final |
+          sed -n 's/^{"frame":\([0-9]*\),"ended":true}$/\1/p')
+  shown=$(wc -l <"$work/frames.log")
+  [ -n "$ended" ] && [ "$shown" = $((ended - 1)) ] && pass "the window's run ended on zonesim's pass $ended" ||
+    fail "the window showed $shown frames; zonesim ended in pass ${ended:-(none)}"
+fi
+
+# --- the launcher again, now offering Ash Moor
+save=$(window "Orvane Game Progression" 10) && pass "Save appeared again" || fail "Save did not appear after Plum Vale"
+sleep 1
+import -window root "$out/4-save-ash-moor.png"
+fresh() { tail -n +$((ui_seen + 1)) "$ui_log"; }
+fresh | grep -qx "text Label3 Ash Moor" && pass "Save shows Ash Moor" || fail "zone label: $(fresh | grep Label3)"
+fresh | grep -qx "text Label4 Player: Zinto" && pass "Save still shows Player: Zinto" || fail "player label: $(fresh | grep Label4)"
+fresh | grep -qx "text Picture1 Zone2Zinto.bmp" && pass "Save shows the Zinto picture of the second zone" || fail "picture: $(fresh | grep Picture1)"
+click "$save" Play
+
+# --- Ash Moor starts
+gone "Orvane Game Progression" 10 && pass "Play ended Save" || fail "Save still open after Play"
+if window "Ashmoor" 10 >/dev/null; then pass "Ashmoor started"; else fail "Ashmoor did not start"; fi
+sleep 3
+shot=$out/5-ashmoor-640x480.png
+import -window root "$shot"
+[ "$(spread "$shot" 320x240+160+120)" != "0" ] && pass "Ash Moor's picture stands in the middle" || fail "Ash Moor's middle is blank"
+[ "$(wc -l <"$work/frames.log")" -gt 60 ] && pass "Ash Moor shows its frames" || fail "Ash Moor showed $(wc -l <"$work/frames.log") frames"
 xdotool mousemove 320 240
 xdotool key Escape
-for ((i = 0; i < 50; i++)); do running Data/Plumvale || break; sleep 0.1; done
-running Data/Plumvale && fail "Escape did not end Plumvale" || pass "Escape ended Plumvale"
+for ((i = 0; i < 50; i++)); do running Data/Ashmoor || break; sleep 0.1; done
+running Data/Ashmoor && fail "Escape did not end Ashmoor" || pass "Escape ended Ashmoor during a demo"
 sleep 1
 running Data/Save && fail "Escape started Save" || pass "Escape started nothing"
 
@@ -127,7 +177,7 @@ rm -f "$game/Data/Orvane.cfg" "$ui_log"
 (cd "$game" && exec "$game/Modepick" >"$work/modepick.log" 2>&1) &
 tool=$(window "Orvane Config Program" 10) && pass "Modepick appeared" || fail "Modepick did not appear"
 sleep 1
-import -window root "$out/4-modepick.png"
+import -window root "$out/6-modepick.png"
 click "$tool" 640x480
 sleep 1
 [ "$(bytes "$game/Data/Orvane.cfg")" = "0 0 1 0" ] && pass "640x480 made a four-byte file 0 0 1 0" || fail "after 640x480: $(bytes "$game/Data/Orvane.cfg")"
@@ -138,9 +188,11 @@ gone "Orvane Config Program" 5 && pass "320x240 ended Modepick" || fail "Modepic
 
 # --- the ring demo: keys do not end it, a click does
 (cd "$game/Ringdepth" && exec "$game/Ringdepth/Ringdepth" >"$work/ringdepth.log" 2>&1) &
-if window Ringdepth 10 >/dev/null; then pass "Ringdepth is up"; else fail "no Ringdepth window"; fi
+if window Ringdepth 20 >/dev/null; then pass "Ringdepth is up"; else
+  fail "no Ringdepth window within 20 s; windows: $(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' ',')"
+fi
 sleep 2
-import -window root "$out/5-ringdepth.png"
+import -window root "$out/7-ringdepth.png"
 xdotool mousemove 320 240
 xdotool key Escape
 sleep 1
