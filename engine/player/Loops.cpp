@@ -99,7 +99,13 @@ void RideLowerLeft(ZoneForm& f, const Cell& k) {
     }
     CatchAt(f, floorY);
   }
-  if (f.Airborne == -1) f.OnCurve = 0;
+  // In the air the player is off the curve, and off its wall too: a fall that began on the wall
+  // (the block collision's edge test) would otherwise keep the wall's mode, and the move would
+  // turn the growing fall speed into a sideways flight through the act.
+  if (f.Airborne == -1) {
+    f.OnCurve = 0;
+    f.SurfaceMode = kFloor;
+  }
   if (f.OnCurve == 1) {
     if (f.SensorX < k.left + kWallBefore) f.SurfaceMode = kLeftWall;
     if (f.SensorX > k.left + kWallAfter) f.SurfaceMode = kFloor;
@@ -173,7 +179,13 @@ void RideLowerRight(ZoneForm& f, const Cell& k) {
       f.SpeedX = -kLowerRightCatchScale * f.SpeedY / std::max<Number>(kBlock - k.dx(), kLowerRightCatchScale);
     CatchAt(f, floorY);
   }
-  if (f.Airborne == -1) f.OnCurve = 0;
+  // In the air the player is off the curve, and off its wall too: a fall that began on the wall
+  // (the block collision's edge test) would otherwise keep the wall's mode, and the move would
+  // turn the growing fall speed into a sideways flight through the act.
+  if (f.Airborne == -1) {
+    f.OnCurve = 0;
+    f.SurfaceMode = kFloor;
+  }
   if (f.OnCurve == 1) {
     if (f.SensorX < k.left + kWallBefore) f.SurfaceMode = kFloor;
     if (f.SensorX > k.left + kWallAfter) f.SurfaceMode = kRightWall;
