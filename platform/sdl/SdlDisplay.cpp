@@ -93,6 +93,10 @@ void ScaleInto(const Surface& src, SDL_Surface* dst, const Placement& at, const 
 SdlDisplay::SdlDisplay() : path_(ChosenPath()), timing_(std::getenv("ORVANE_FRAME_TIMES") != nullptr) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // nearest: whole pixels stay whole
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  // Our own scaler writes the window surface straight to the X server: without this SDL would hand
+  // that surface to an OpenGL renderer of its own, loading the whole GL driver for a plain copy
+  // (measured under Xvfb: 115 MiB instead of 33 MiB at the peak, twice the start-up time).
+  if (path_ == PresentPath::WindowSurface) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
 }
 
 SdlDisplay::~SdlDisplay() {
