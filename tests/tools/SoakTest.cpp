@@ -63,9 +63,24 @@ TEST(Soak, CountsDeathsAndGameOversAndReportsAsItGoes) {
       << got[3];
 }
 
+// A floor with the player standing on it and no key that could move him would be held still; the
+// random keys always move him somewhere, so the check stays quiet on a plain floor, and a player who
+// is stopped by a wall for a while is not held.
+TEST(Soak, APlayerWhoMovesIsNeverCalledStuck) {
+  test::ZoneFixture z;
+  z.FillRow(3, 1);
+  for (int r = 0; r < 3; ++r) z.SetBlock(r, 12, 1);  // a wall to run into
+  z.SaveAct();
+  test::WriteMinimalInstallation(z.folder(), PlumvaleTables());
+  const SoakResult r = Soak({"--data", z.folder().string(), "--zone", "plumvale", "--character", "0", "--frames",
+                             "8000", "--progress", "0", "--stuck-after", "600"});
+  EXPECT_EQ(r.status, 0) << r.err;
+}
+
 TEST(Soak, BadUsageIsStatusTwo) {
   EXPECT_EQ(Soak({"--frames", "10"}).status, 2);
   EXPECT_EQ(Soak({"--data", "/nonexistent", "--progress", "-1"}).status, 2);
+  EXPECT_EQ(Soak({"--data", "/nonexistent", "--stuck-after", "-5"}).status, 2);
   EXPECT_EQ(Soak({"--data", "/nonexistent", "--zone", "nowhere"}).status, 2);
 }
 

@@ -46,6 +46,7 @@ struct Options {
   std::string zone;   // empty: both
   std::optional<int> act, character;
   long progressEvery = 100000;  // a progress line every this many frames of an act (0: none)
+  long stuckAfter = 0;          // a player held still in play this many frames is a fault (0: not checked)
 };
 
 struct UsageError {
@@ -74,11 +75,13 @@ Options Parse(const std::vector<std::string>& args) {
     else if (a == "--act") o.act = static_cast<int>(ParseLong(value(), "act"));
     else if (a == "--character") o.character = static_cast<int>(ParseLong(value(), "character"));
     else if (a == "--progress") o.progressEvery = ParseLong(value(), "progress interval");
+    else if (a == "--stuck-after") o.stuckAfter = ParseLong(value(), "frame count");
     else throw UsageError{"unknown option: " + a};
   }
   if (o.data.empty()) throw UsageError{"--data is required"};
   if (o.frames < 1) throw UsageError{"--frames must be 1 or more"};
   if (o.progressEvery < 0) throw UsageError{"--progress must be 0 or more"};
+  if (o.stuckAfter < 0) throw UsageError{"--stuck-after must be 0 or more"};
   if (!o.zone.empty() && !FindZoneTables(o.zone)) throw UsageError{"unknown zone: " + o.zone};
   if (o.character && *o.character != 0 && *o.character != 1) throw UsageError{"--character is 0 or 1"};
   return o;
@@ -218,6 +221,7 @@ void DumpState(ZoneForm& form, std::ostream& err) {
 struct Totals {
   int64_t frames = 0, runs = 0, deaths = 0, gameOvers = 0, zoneEnds = 0;
   double furthestX = 0;
+  double lastX = 0, lastY = 0;  // where the player stood after the last frame
 };
 
 // Processor seconds this process has used: on a shared machine the wall clock says little about speed.
@@ -228,7 +232,7 @@ void PrintFigures(std::ostream& out, const ZoneTables& zone, int act, int charac
                   double cpuSeconds, const char* tail) {
   out << zone.program << " act " << act << " character " << character << ": " << t.frames << " frames, " << t.runs
       << " runs, " << t.deaths << " deaths, " << t.gameOvers << " game overs, " << t.zoneEnds << " zone ends";
-  out << ", furthest x " << t.furthestX << ", " << seconds << " s (" << (seconds > 0 ? t.frames / seconds : 0)
+  out << ", furthest x " << t.furthestX << ", now at (" << t.lastX << ", " << t.lastY << "), " << seconds << " s (" << (seconds > 0 ? t.frames / seconds : 0)
       << " frames/s), " << cpuSeconds << " processor s (" << (cpuSeconds > 0 ? t.frames / cpuSeconds : 0)
       << " frames/s)" << tail << std::endl;
 }
@@ -262,6 +266,10 @@ bool SoakAct(const ZoneTables& zone, int act, int character, const Options& o, s
       const Watch watch(form, folder.path());
       int untilChange = 0;
       bool dying = false;
+      // the random keys change every few dozen frames: a player in play who does not move at all
+      // for thousands of frames is held by the engine, and the game cannot go on
+      double stillX = -1, stillY = -1;
+      long stillFrames = 0;
       while (t.frames < o.frames) {
         if (--untilChange <= 0) {
           os.input.ReleaseAll();
@@ -279,6 +287,18 @@ bool SoakAct(const ZoneTables& zone, int act, int character, const Options& o, s
         os.ClearEvents();
         watch.Check(before, os.FramesFlipped());
         t.furthestX = std::max(t.furthestX, form.PlayerX);
+        t.lastX = form.PlayerX;
+        t.lastY = form.PlayerY;
+        const bool inPlay = form.ControlOn == 1 && form.Dying == 0 && form.ActDone == 0;
+        if (inPlay && form.PlayerX == stillX && form.PlayerY == stillY) {
+          if (o.stuckAfter > 0 && ++stillFrames >= o.stuckAfter)
+            throw Fault{"the player has not moved from (" + std::to_string(stillX) + ", " + std::to_string(stillY) +
+                        ") for " + std::to_string(stillFrames) + " frames of play"};
+        } else {
+          stillX = form.PlayerX;
+          stillY = form.PlayerY;
+          stillFrames = 0;
+        }
         if (form.Dying == 1 && !dying) ++t.deaths;
         dying = form.Dying == 1;
         if (o.progressEvery > 0 && t.frames % o.progressEvery == 0 && t.frames < o.frames)

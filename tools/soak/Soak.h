@@ -3,10 +3,12 @@
 // number, every counter and sprite row inside the table or sheet it picks from, the frame composed).
 //
 //   soak --data DIR [--frames N] [--seed S] [--zone plumvale|ashmoor] [--act N] [--character 0|1] [--progress K]
+//        [--stuck-after K]
 //     --data DIR     the installation's Data folder (its Orvane.cfg is never touched)
 //     --frames N     frames per act and character (default 20000)
 //     --seed S       the first run's seed; a game over or the zone's end starts a fresh run with the next
 //     --progress K   a line of figures every K frames of an act (default 100000; 0: only at the act's end)
+//     --stuck-after K  a player in play who has not moved at all for K frames is a fault (default 0: off)
 //
 // A death restarts the act as in the game. Each act and character ends with a line of figures
 // (frames, runs, deaths, game overs, zone ends, furthest x, seconds, frames per second), flushed as
