@@ -42,7 +42,8 @@ constexpr int kLengths[] = {2, 4, 6, 8, 12, 16, 24, 32};
 constexpr int kShortenPasses = 2;
 constexpr int kSettleFrames = 200;         // after the end has begun, the run lets go for this long
 constexpr int kTrapMinChosen = 40;         // a cell counts as a dead end only once tried this often
-constexpr int kTrapRounds = 4;             // rounds of walks from the cells that seem to lead nowhere
+constexpr int kTrapRounds = 4;
+constexpr double kGlitchStepX = 20;        // no move of the game takes the player this far in a frame             // rounds of walks from the cells that seem to lead nowhere
 
 // The key choices of a walk, with their weights: mostly right, with and without a jump.
 struct Choice {
@@ -194,6 +195,12 @@ class Search {
   std::deque<Cell> cells_;  // a deque: cells stay where they are
   std::unordered_map<uint64_t, size_t> index_;
   std::unordered_set<uint64_t> edges_;  // trap search: cell to cell, as walks went
+  struct Glitch {
+    int32_t span;
+    long frame;
+    double fromX, fromY, toX, toY;
+  };
+  std::map<std::pair<int, int>, Glitch> glitches_;  // trap search: leaps, by the block they start in
   int frontier_ = 0;
   size_t farthest_ = 0;
   long frames_ = 0, walks_ = 0;
@@ -272,9 +279,18 @@ bool Search::Walk(size_t from) {
       const int32_t start = static_cast<int32_t>(game_.frame());
       for (int i = 1; i <= frames; ++i) {
         const int16_t shield = game_.form().ShieldKind;
+        const double x = game_.form().PlayerX, y = game_.form().PlayerY;
         game_.StepWithoutDrawing(held);
         ++frames_;
         const ZoneForm& f = game_.form();
+        if (o_.traps && std::abs(f.PlayerX - x) > kGlitchStepX) {
+          const std::pair<int, int> block{static_cast<int>(std::floor((x + kMiddleX) / kBlock)),
+                                          static_cast<int>(std::floor((y + kMiddleY) / kBlock))};
+          if (!glitches_.count(block)) {
+            spans_.push_back({parent, start, i, held});
+            glitches_[block] = {static_cast<int32_t>(spans_.size() - 1), game_.frame(), x, y, f.PlayerX, f.PlayerY};
+          }
+        }
         if (Fails(lives, shield)) {
           Edge(here, kDeathNode);
           return false;
@@ -449,6 +465,17 @@ void Search::ReportTraps() {
     p.death = p.death || toDeath[i];
   }
   out_ << "runfind: " << run_.Text() << ": " << cells_.size() << " cells, " << ended << " of them lead to the end\n";
+  // leaps no move of the game makes
+  int g = 0;
+  for (const auto& [block, leap] : glitches_) {
+    fs::path script = o_.out;
+    script.replace_filename(o_.out.stem().string() + "-leap-" + std::to_string(++g) + ".keys");
+    std::ofstream(script) << "# " << run_.Text() << ": a leap in frame " << leap.frame << "\n"
+                          << ScriptTo(leap.span, leap.frame).Format(true);
+    out_ << "runfind: leap in frame " << leap.frame << " from x " << leap.fromX << " y " << leap.fromY << " to x "
+         << leap.toX << " y " << leap.toY << " (block column " << block.first << ", row " << block.second
+         << "); the way there in " << script.string() << "\n";
+  }
   if (places.empty()) out_ << "runfind: no place found from which the end cannot be reached\n";
   int n = 0;
   for (const auto& [block, p] : places) {
