@@ -42,8 +42,9 @@ constexpr int kLengths[] = {2, 4, 6, 8, 12, 16, 24, 32};
 constexpr int kShortenPasses = 2;
 constexpr int kSettleFrames = 200;         // after the end has begun, the run lets go for this long
 constexpr int kTrapMinChosen = 40;         // a cell counts as a dead end only once tried this often
-constexpr int kTrapRounds = 4;
-constexpr double kGlitchStepX = 20;        // no move of the game takes the player this far in a frame             // rounds of walks from the cells that seem to lead nowhere
+constexpr int kTrapRounds = 4;             // rounds of walks from the cells that seem to lead nowhere
+// No move of the game, nor a push of the block collision, takes the player this far in a frame.
+constexpr double kLeap = 64;
 
 // The key choices of a walk, with their weights: mostly right, with and without a jump.
 struct Choice {
@@ -283,7 +284,7 @@ bool Search::Walk(size_t from) {
         game_.StepWithoutDrawing(held);
         ++frames_;
         const ZoneForm& f = game_.form();
-        if (o_.traps && std::abs(f.PlayerX - x) > kGlitchStepX) {
+        if (o_.traps && f.Dying == 0 && (std::abs(f.PlayerX - x) > kLeap || std::abs(f.PlayerY - y) > kLeap)) {
           const std::pair<int, int> block{static_cast<int>(std::floor((x + kMiddleX) / kBlock)),
                                           static_cast<int>(std::floor((y + kMiddleY) / kBlock))};
           if (!glitches_.count(block)) {
