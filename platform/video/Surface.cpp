@@ -200,6 +200,8 @@ std::optional<std::pair<int64_t, int64_t>> DeclaredSize(const std::filesystem::p
 }  // namespace
 
 Surface LoadBitmap(const std::filesystem::path& path, int width, int height) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) Fail(path.string() + ": picture file is missing");
   if (const auto size = DeclaredSize(path)) {
     const auto [w, h] = *size;
     const bool wrong = (width && w != width) || (height && h != height);

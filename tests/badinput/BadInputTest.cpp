@@ -198,7 +198,7 @@ std::vector<Case> Cases() {
       {"LongerFilesAreReadOnlyAsFarAsTheFormatGoes", Zone::Plumvale,
        Both(Both(Grow(kTiles, 50), Grow(kMap, 500)), Both(Grow(kItems, 7), Grow(kCurve, 3))), nullptr, nullptr},
       // bitmaps
-      {"BlockSheetMissing", Zone::Plumvale, Remove("Data/R1/PVL1.bmp"), "PVL1.bmp", "cannot load bitmap"},
+      {"BlockSheetMissing", Zone::Plumvale, Remove("Data/R1/PVL1.bmp"), "PVL1.bmp", "picture file is missing"},
       {"PlayerSheetTruncated", Zone::Plumvale, CutFraction("Data/Player.bmp", 1, 2), "Player.bmp", "bitmap"},
       {"PlayerSheetHeaderOnly", Zone::Plumvale, CutTo("Data/Player.bmp", 20), "Player.bmp", "cannot load bitmap"},
       {"ShieldSheetNotABitmap", Zone::Plumvale, Text("Data/Shields.bmp", "\x89PNG\r\n\x1a\n not a bitmap"),
@@ -215,11 +215,11 @@ std::vector<Case> Cases() {
        "135x320, expected 136x320"},
       {"AshMoorBackSheetAtPlumValesSize", Zone::Ashmoor, Bitmap("Data/R2/AML3.bmp", 128, 1152), "AML3.bmp",
        "128x1152, expected 128x1024"},
-      {"KuboSheetMissingWhenKuboPlays", Zone::Plumvale, Remove("Data/Player2.bmp"), "Player2.bmp", "cannot load",
+      {"KuboSheetMissingWhenKuboPlays", Zone::Plumvale, Remove("Data/Player2.bmp"), "Player2.bmp", "picture file is missing",
        {}, {1, 1, 0}},
       {"KuboSheetMissingWhenZintoPlays", Zone::Plumvale, Remove("Data/Player2.bmp"), nullptr, nullptr, {}, {1, 0, 0}},
       {"ZintoSheetMissingWhenAnUnknownCharacterPlays", Zone::Plumvale, Remove("Data/Zloop.bmp"), "Zloop.bmp",
-       "cannot load", {}, {1, 7, 0}},
+       "picture file is missing", {}, {1, 7, 0}},
       // waves
       {"RingSoundMissing", Zone::Plumvale, Remove("Ring.Wav"), "Ring.Wav", "missing"},
       {"JingleEmpty", Zone::Plumvale, Empty("Jingle.Wav"), "Jingle.Wav", "truncated"},
