@@ -239,9 +239,11 @@ void PassLoopStart(ZoneForm& f) {
 void LaunchAndDrop(ZoneForm& f, const LoopTables& t, const Cell& k) {
   const int here = k.r * kColumns + k.c;
   const bool high = f.SensorY < k.top + kLaunchAbove;
-  // off a right-hand pipe: the speed along it becomes upward speed
+  // off a right-hand pipe: the speed along it becomes upward speed, only while the player moves up
+  // it (a slow slide back down would be thrown into a fall onto the same wall, for ever)
   if (t.openRight.Contains(f.BlockMap[here + 1]) && !t.keepsRightPipe.Contains(k.b1) &&
-      f.BlockMap2[here + 1] < kFirstPieceMarker && f.OnCurve == 1 && high && f.SurfaceMode < kCeiling) {
+      f.BlockMap2[here + 1] < kFirstPieceMarker && f.OnCurve == 1 && high && f.SurfaceMode < kCeiling &&
+      f.SpeedX > 0) {
     f.OnCurve = 0;
     f.Airborne = -1;
     f.SpeedY = -f.SpeedX;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -154,6 +155,39 @@ TEST(LoopRide, FallOntoAFloatingLowerRightPieceAtLocalX32RunsBackAtOneAndAHalf) 
   EXPECT_DOUBLE_EQ(f.SpeedX, -1.5);
   EXPECT_EQ(f.OnCurve, 1);
   EXPECT_EQ(f.Airborne, 0);
+}
+
+// Ash Moor's acts held a player for good on a floating lower-right piece with open air to its
+// right: a slow fall caught on its wall turned into a small speed back down the piece, the pipe's
+// throw sent that speed "up" as a fall into the same catch, and so on frame after frame, whatever
+// the keys. Only a player moving up the pipe is thrown off its top now: the caught player stays on
+// the wall, and walking left takes it off.
+TEST(LoopRide, ASlowFallOntoTheWallOfAFloatingLowerRightPieceIsNotHeldThere) {
+  for (const double localX : {66.0, 74.0, 90.0, 110.0}) {
+    ZoneFixture z;
+    ZoneForm& f = z.form();
+    LoadCurve(f);
+    z.SetBlock2(5, 20, 6);
+    const double cx = 20 * 128 + localX, surface = 5 * 128 + f.CurveTable[static_cast<int>(localX)];
+    z.Play(cx - 20, surface - 1 - 19);
+    f.Airborne = -1;
+    f.SpeedY = 0;
+    f.LoopState = 5;
+    for (int n = 1; n <= 30; ++n) {
+      z.Move();
+      if (f.OnCurve == 1) {
+        EXPECT_GE(f.SpeedY, 0) << "thrown from local x " << localX << " in frame " << n;
+      }
+    }
+    z.Hold({Key::Left});
+    const double x = f.PlayerX, y = f.PlayerY;
+    bool moved = false;
+    for (int n = 1; n <= 300 && !moved; ++n) {
+      z.Move();
+      moved = std::abs(f.PlayerX - x) > 8 || std::abs(f.PlayerY - y) > 8;
+    }
+    EXPECT_TRUE(moved) << "held at local x " << localX << ": (" << f.PlayerX << ", " << f.PlayerY << ")";
+  }
 }
 
 TEST(LoopRide, StandingStillOnAWallOrCeilingDropsOffAtOnce) {
