@@ -250,9 +250,10 @@ void LaunchAndDrop(ZoneForm& f, const LoopTables& t, const Cell& k) {
     f.SpeedX = 0;
     f.SurfaceMode = kFloor;
   }
-  // off a left-hand pipe: its speed runs downwards along the wall, so it is the upward speed negated
+  // off a left-hand pipe: its speed runs downwards along the wall, so it is the upward speed negated;
+  // again only while the player moves up it
   if (t.openLeft.Contains(f.BlockMap[here - 1]) && k.b2 < kFirstPieceMarker && f.OnCurve == 1 && high &&
-      f.SurfaceMode > kCeiling) {
+      f.SurfaceMode > kCeiling && f.SpeedX < 0) {
     f.OnCurve = 0;
     f.Airborne = -1;
     f.SpeedY = f.SpeedX;

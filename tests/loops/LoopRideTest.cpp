@@ -190,6 +190,34 @@ TEST(LoopRide, ASlowFallOntoTheWallOfAFloatingLowerRightPieceIsNotHeldThere) {
   }
 }
 
+TEST(LoopRide, ASlowFallOntoTheWallOfAFloatingLowerLeftPieceIsNotHeldThere) {
+  for (const double localX : {18.0, 38.0, 54.0, 62.0}) {
+    ZoneFixture z;
+    ZoneForm& f = z.form();
+    LoadCurve(f);
+    z.SetBlock(5, 20, 65);
+    const double cx = 20 * 128 + localX, surface = 5 * 128 + f.CurveTable[static_cast<int>(128 - localX)];
+    z.Play(cx - 20, surface - 1 - 19);
+    f.Airborne = -1;
+    f.SpeedY = 0;
+    f.LoopState = 5;
+    for (int n = 1; n <= 30; ++n) {
+      z.Move();
+      if (f.OnCurve == 1) {
+        EXPECT_GE(f.SpeedY, 0) << "thrown from local x " << localX << " in frame " << n;
+      }
+    }
+    z.Hold({Key::Right});
+    const double x = f.PlayerX, y = f.PlayerY;
+    bool moved = false;
+    for (int n = 1; n <= 300 && !moved; ++n) {
+      z.Move();
+      moved = std::abs(f.PlayerX - x) > 8 || std::abs(f.PlayerY - y) > 8;
+    }
+    EXPECT_TRUE(moved) << "held at local x " << localX << ": (" << f.PlayerX << ", " << f.PlayerY << ")";
+  }
+}
+
 TEST(LoopRide, StandingStillOnAWallOrCeilingDropsOffAtOnce) {
   struct Case {
     int16_t mode;
