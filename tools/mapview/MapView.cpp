@@ -1,13 +1,13 @@
 #include "tools/mapview/MapView.h"
 
 #include <algorithm>
-#include <charconv>
 #include <memory>
 #include <optional>
 #include <ostream>
 
 #include "platform/headless/Headless.h"
 #include "platform/video/Png.h"
+#include "tools/common/CommandLine.h"
 #include "zones/ZoneProgram.h"
 
 namespace orvane {
@@ -23,9 +23,7 @@ constexpr int kScreenH = 240;
 constexpr uint16_t kEmpty = platform::Rgb565(92, 96, 120);
 constexpr uint16_t kGridLine = platform::Rgb565(250, 250, 250);
 
-struct UsageError {
-  std::string message;
-};
+using tools::UsageError;
 
 struct Args {
   std::string zone, dir, out;
@@ -33,21 +31,13 @@ struct Args {
   MapViewOptions view;
 };
 
-int ParseInt(const std::string& s, const std::string& what) {
-  int v = 0;
-  const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (r.ec != std::errc() || r.ptr != s.data() + s.size()) throw UsageError{"bad " + what + ": " + s};
-  return v;
-}
+int ParseInt(const std::string& s, const std::string& what) { return tools::ParseNumber<int>(s, what); }
 
 Args Parse(const std::vector<std::string>& args) {
   Args a;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& o = args[i];
-    auto value = [&]() -> const std::string& {
-      if (i + 1 >= args.size()) throw UsageError{o + " needs a value"};
-      return args[++i];
-    };
+    auto value = [&]() -> const std::string& { return tools::OptionValue(args, i); };
     if (o == "--zone") a.zone = value();
     else if (o == "--dir") a.dir = value();
     else if (o == "--out") a.out = value();

@@ -1,7 +1,6 @@
 #include "tools/runfind/RunFind.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <deque>
@@ -12,6 +11,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "tools/common/CommandLine.h"
 #include "tools/runfind/RunPlay.h"
 
 namespace orvane {
@@ -61,9 +61,7 @@ constexpr Choice kChoices[] = {
     {kDown, false, false, 0.03},  {kRight | kDown, false, false, 0.04}, {0, false, true, 0.04},
     {kLeft, false, true, 0.03}};
 
-struct UsageError {
-  std::string message;
-};
+using tools::UsageError;
 
 struct Options {
   fs::path data;
@@ -79,11 +77,10 @@ struct Options {
   bool traps = false;      // explore the whole act and report the places with no way on
 };
 
+// Every number of the search's options is 0 or more.
 double ParseNumber(const std::string& s, const std::string& what) {
-  double v = 0;
-  const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size() || v < 0)
-    throw UsageError{"bad " + what + ": " + s};
+  const double v = tools::ParseDouble(s, what);
+  if (v < 0) throw UsageError{"bad " + what + ": " + s};
   return v;
 }
 
@@ -91,10 +88,7 @@ Options Parse(const std::vector<std::string>& args) {
   Options o;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    auto value = [&]() -> const std::string& {
-      if (i + 1 >= args.size()) throw UsageError{a + " needs a value"};
-      return args[++i];
-    };
+    auto value = [&]() -> const std::string& { return tools::OptionValue(args, i); };
     if (a == "--data") o.data = value();
     else if (a == "--run") o.run = value();
     else if (a == "--out") o.out = value();

@@ -1,6 +1,5 @@
 #include "tools/soak/Soak.h"
 
-#include <charconv>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -16,6 +15,7 @@
 #include "engine/core/ZoneForm.h"
 #include "platform/headless/Headless.h"
 #include "platform/system/Error.h"
+#include "tools/common/CommandLine.h"
 #include "zones/ZoneProgram.h"
 
 namespace orvane {
@@ -49,25 +49,15 @@ struct Options {
   long stuckAfter = 0;          // a player held still in play this many frames is a fault (0: not checked)
 };
 
-struct UsageError {
-  std::string message;
-};
+using tools::UsageError;
 
-long ParseLong(const std::string& s, const std::string& what) {
-  long v = 0;
-  const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (r.ec != std::errc() || r.ptr != s.data() + s.size()) throw UsageError{"bad " + what + ": " + s};
-  return v;
-}
+using tools::ParseLong;
 
 Options Parse(const std::vector<std::string>& args) {
   Options o;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    auto value = [&]() -> const std::string& {
-      if (i + 1 >= args.size()) throw UsageError{a + " needs a value"};
-      return args[++i];
-    };
+    auto value = [&]() -> const std::string& { return tools::OptionValue(args, i); };
     if (a == "--data") o.data = value();
     else if (a == "--frames") o.frames = ParseLong(value(), "frame count");
     else if (a == "--seed") o.seed = static_cast<uint32_t>(ParseLong(value(), "seed"));

@@ -1,6 +1,5 @@
 #include "tools/zonesim/ZoneSim.h"
 
-#include <charconv>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -12,15 +11,14 @@
 #include "platform/headless/Headless.h"
 #include "platform/headless/KeyScript.h"
 #include "platform/video/Png.h"
+#include "tools/common/CommandLine.h"
 #include "zones/ZoneProgram.h"
 
 namespace orvane {
 
 namespace {
 
-struct UsageError {
-  std::string message;
-};
+using tools::UsageError;
 
 struct Options {
   std::string zone;
@@ -37,19 +35,8 @@ struct Options {
   std::optional<int> act;
 };
 
-long ParseLong(const std::string& s, const std::string& what) {
-  long v = 0;
-  const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (r.ec != std::errc() || r.ptr != s.data() + s.size()) throw UsageError{"bad " + what + ": " + s};
-  return v;
-}
-
-double ParseDouble(const std::string& s, const std::string& what) {
-  double v = 0;
-  const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (r.ec != std::errc() || r.ptr != s.data() + s.size()) throw UsageError{"bad " + what + ": " + s};
-  return v;
-}
+using tools::ParseDouble;
+using tools::ParseLong;
 
 std::vector<std::string> Split(const std::string& s, char sep) {
   std::vector<std::string> parts;
@@ -64,10 +51,7 @@ Options Parse(const std::vector<std::string>& args) {
   Options o;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    auto value = [&]() -> const std::string& {
-      if (i + 1 >= args.size()) throw UsageError{a + " needs a value"};
-      return args[++i];
-    };
+    auto value = [&]() -> const std::string& { return tools::OptionValue(args, i); };
     if (a == "--zone") o.zone = value();
     else if (a == "--dir") o.dir = value();
     else if (a == "--frames") o.frames = ParseLong(value(), "frame count");
