@@ -70,13 +70,16 @@ start() {
   ORVANE_DEMO=$work/demo.keys ORVANE_FRAME_LOG=$1 "$work/game/Data/Plumvale" >"$work/stdout.log" 2>"$work/stderr.log" &
   game_pid=$!
   window=
-  for _ in $(seq 300); do
+  # time enough for the frames asked at 60 a second on a busy machine: twice their time, and 30 s more
+  local polls=$(( ($2 / 60 * 2 + 30) * 10 ))
+  for _ in $(seq "$polls"); do
     alive || { wait "$game_pid"; fail "Plum Vale ended early (status $?): $(cat "$work/stderr.log")"; }
-    window=$(xdotool search --onlyvisible --name '^Plum Vale$' 2>/dev/null | tail -1)
+    # by name alone: a search for viewable windows once missed the game's window for half a minute
+    window=$(xdotool search --name '^Plum Vale$' 2>/dev/null | tail -1)
     [ -n "$window" ] && [ "$(frames "$1")" -ge "$2" ] && return 0
     sleep 0.1
   done
-  fail "no Plum Vale window showing frames: $(cat "$work/stderr.log")"
+  fail "no Plum Vale window showing $2 frames (window ${window:-none}, $(frames "$1") frames shown): $(cat "$work/stderr.log")"
 }
 # Escape, held as a player would, must end the program with status 0
 quit() {
