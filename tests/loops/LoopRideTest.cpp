@@ -160,61 +160,42 @@ TEST(LoopRide, FallOntoAFloatingLowerRightPieceAtLocalX32RunsBackAtOneAndAHalf) 
 // Ash Moor's acts held a player for good on a floating lower-right piece with open air to its
 // right: a slow fall caught on its wall turned into a small speed back down the piece, the pipe's
 // throw sent that speed "up" as a fall into the same catch, and so on frame after frame, whatever
-// the keys. Only a player moving up the pipe is thrown off its top now: the caught player stays on
-// the wall, and walking left takes it off.
-TEST(LoopRide, ASlowFallOntoTheWallOfAFloatingLowerRightPieceIsNotHeldThere) {
-  for (const double localX : {66.0, 74.0, 90.0, 110.0}) {
-    ZoneFixture z;
-    ZoneForm& f = z.form();
-    LoadCurve(f);
-    z.SetBlock2(5, 20, 6);
-    const double cx = 20 * 128 + localX, surface = 5 * 128 + f.CurveTable[static_cast<int>(localX)];
-    z.Play(cx - 20, surface - 1 - 19);
-    f.Airborne = -1;
-    f.SpeedY = 0;
-    f.LoopState = 5;
-    for (int n = 1; n <= 30; ++n) {
-      z.Move();
-      if (f.OnCurve == 1) {
-        EXPECT_GE(f.SpeedY, 0) << "thrown from local x " << localX << " in frame " << n;
+// the keys. Only a player moving up a pipe is thrown off its top now, on either hand: the caught
+// player stays on the wall, and walking away from the wall takes it off.
+TEST(LoopRide, ASlowFallOntoTheWallOfAFloatingQuarterPipeIsNotHeldThere) {
+  struct Pipe {
+    const char* name;
+    bool rightHand;  // a lower-right piece in the second layer, else a lower-left one in the main layer
+    double localX[4];
+    Key away;
+  } pipes[] = {{"lower right", true, {66, 74, 90, 110}, Key::Left},
+               {"lower left", false, {18, 38, 54, 62}, Key::Right}};
+  for (const Pipe& p : pipes) {
+    for (const double localX : p.localX) {
+      ZoneFixture z;
+      ZoneForm& f = z.form();
+      LoadCurve(f);
+      if (p.rightHand) z.SetBlock2(5, 20, 6);
+      else z.SetBlock(5, 20, 65);
+      const int curveAt = static_cast<int>(p.rightHand ? localX : 128 - localX);
+      const double cx = 20 * 128 + localX, surface = 5 * 128 + f.CurveTable[curveAt];
+      z.Play(cx - 20, surface - 1 - 19);
+      f.Airborne = -1;
+      f.SpeedY = 0;
+      f.LoopState = 5;
+      for (int n = 1; n <= 30; ++n) z.Move();
+      EXPECT_EQ(f.OnCurve, 1) << p.name << " at local x " << localX << ": not on the wall";
+      EXPECT_EQ(f.Airborne, 0) << p.name << " at local x " << localX << ": thrown into the air";
+      z.Hold({p.away});
+      const double x = f.PlayerX, y = f.PlayerY;
+      bool moved = false;
+      for (int n = 1; n <= 300 && !moved; ++n) {
+        z.Move();
+        moved = std::abs(f.PlayerX - x) > 8 || std::abs(f.PlayerY - y) > 8;
       }
+      EXPECT_TRUE(moved) << p.name << " held at local x " << localX << ": (" << f.PlayerX << ", " << f.PlayerY
+                         << ")";
     }
-    z.Hold({Key::Left});
-    const double x = f.PlayerX, y = f.PlayerY;
-    bool moved = false;
-    for (int n = 1; n <= 300 && !moved; ++n) {
-      z.Move();
-      moved = std::abs(f.PlayerX - x) > 8 || std::abs(f.PlayerY - y) > 8;
-    }
-    EXPECT_TRUE(moved) << "held at local x " << localX << ": (" << f.PlayerX << ", " << f.PlayerY << ")";
-  }
-}
-
-TEST(LoopRide, ASlowFallOntoTheWallOfAFloatingLowerLeftPieceIsNotHeldThere) {
-  for (const double localX : {18.0, 38.0, 54.0, 62.0}) {
-    ZoneFixture z;
-    ZoneForm& f = z.form();
-    LoadCurve(f);
-    z.SetBlock(5, 20, 65);
-    const double cx = 20 * 128 + localX, surface = 5 * 128 + f.CurveTable[static_cast<int>(128 - localX)];
-    z.Play(cx - 20, surface - 1 - 19);
-    f.Airborne = -1;
-    f.SpeedY = 0;
-    f.LoopState = 5;
-    for (int n = 1; n <= 30; ++n) {
-      z.Move();
-      if (f.OnCurve == 1) {
-        EXPECT_GE(f.SpeedY, 0) << "thrown from local x " << localX << " in frame " << n;
-      }
-    }
-    z.Hold({Key::Right});
-    const double x = f.PlayerX, y = f.PlayerY;
-    bool moved = false;
-    for (int n = 1; n <= 300 && !moved; ++n) {
-      z.Move();
-      moved = std::abs(f.PlayerX - x) > 8 || std::abs(f.PlayerY - y) > 8;
-    }
-    EXPECT_TRUE(moved) << "held at local x " << localX << ": (" << f.PlayerX << ", " << f.PlayerY << ")";
   }
 }
 
