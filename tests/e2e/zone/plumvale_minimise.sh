@@ -14,29 +14,10 @@ out=$2
 cycles=${3:-100}
 mkdir -p "$out"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-skip() { echo "SKIP: $*" >&2; exit 77; }
-
-for tool in Xvfb xdotool xdpyinfo; do
-  command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/deps.sh installs it)"
-done
-[ -x "$game/Data/Plumvale" ] || fail "$game/Data/Plumvale is not installed (build the game target)"
-for f in Data/Data/R1/PVL1.bmp Data/Data/R1/PVZ1.map Data/Data/Qloop.crv Data/Data/Music1.Wav; do
-  [ -e "$game/$f" ] || skip "the installation has no $f yet"
-done
-
-work=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-cp -r "$game" "$work/game"
-printf '\001\000\000' > "$work/game/Data/Orvane.cfg"  # first zone, Zinto, 320x240
+source "$(dirname "$0")/zone_e2e.sh"
+require_tools Xvfb xdotool
+require_installation Data/Data/R1/PVL1.bmp Data/Data/R1/PVZ1.map Data/Data/Qloop.crv Data/Data/Music1.Wav
+copy_installation
 
 # The demo: the title card, a run to the right with jumps, a turn to the left and a stand facing
 # left (a lost display must not turn the player round), then on to the right.
@@ -52,16 +33,8 @@ cat > "$work/demo.keys" <<'KEYS'
 790:Right
 KEYS
 
-display=
-for n in $(seq 191 240); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=:$n; break; fi
-done
-[ -n "$display" ] || fail "no free X display number"
-Xvfb "$display" -screen 0 1280x960x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo -display "$display" >/dev/null 2>&1 || fail "Xvfb on $display did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=$display SDL_AUDIODRIVER=dummy
+start_xvfb
+export SDL_AUDIODRIVER=dummy
 
 frames() { [ -s "$1" ] && wc -l <"$1" || echo 0; }
 alive() { kill -0 "$game_pid" 2>/dev/null; }

@@ -9,42 +9,13 @@ game=$1
 out=$2
 mkdir -p "$out"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-skip() { echo "SKIP: $*" >&2; exit 77; }
-
-for tool in Xvfb xdotool import convert compare xdpyinfo xwininfo; do
-  command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/deps.sh installs it)"
-done
-[ -x "$game/Data/Plumvale" ] || fail "$game/Data/Plumvale is not installed (build the game target)"
+source "$(dirname "$0")/zone_e2e.sh"
+require_tools Xvfb xdotool import convert compare xwininfo
 # The data generator writes these; without them there is nothing to look at yet.
-for f in Data/Data/R1/PVL1.bmp Data/Data/R1/PVZ1.map Data/Data/Qloop.crv Data/Data/Music1.Wav Data/Ring.Wav; do
-  [ -e "$game/$f" ] || skip "the installation has no $f yet"
-done
+require_installation Data/Data/R1/PVL1.bmp Data/Data/R1/PVZ1.map Data/Data/Qloop.crv Data/Data/Music1.Wav Data/Ring.Wav
+copy_installation
 
-work=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-cp -r "$game" "$work/game"
-printf '\001\000\000' > "$work/game/Data/Orvane.cfg"  # first zone, Zinto, 320x240
-
-# A display number nobody uses.
-display=
-for n in $(seq 91 140); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=:$n; break; fi
-done
-[ -n "$display" ] || fail "no free X display number"
-Xvfb "$display" -screen 0 1280x960x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo -display "$display" >/dev/null 2>&1 || fail "Xvfb on $display did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=$display
+start_xvfb
 
 "$work/game/Data/Plumvale" >"$work/stdout.log" 2>"$work/stderr.log" &
 game_pid=$!
@@ -60,14 +31,14 @@ for _ in $(seq 60); do
   window=$(xdotool search --onlyvisible --name '^Plum Vale$' 2>/dev/null | tail -1)
   [ -n "$window" ] || continue
   # Where the picture must be: the window's area, letterboxed at the largest whole scale.
-  info=$(xwininfo -display "$display" -id "$window" 2>/dev/null) || continue
+  info=$(xwininfo -display "$DISPLAY" -id "$window" 2>/dev/null) || continue
   X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info"); Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
   WIDTH=$(awk '/Width:/ {print $2}' <<<"$info"); HEIGHT=$(awk '/Height:/ {print $2}' <<<"$info")
   scale=$(( WIDTH / 320 < HEIGHT / 240 ? WIDTH / 320 : HEIGHT / 240 ))
   [ "$scale" -ge 1 ] || fail "window ${WIDTH}x${HEIGHT} is smaller than the picture"
   pw=$((320 * scale)); ph=$((240 * scale))
   px=$((X + (WIDTH - pw) / 2)); py=$((Y + (HEIGHT - ph) / 2))
-  import -display "$display" -window root "$shot" || fail "screenshot failed"
+  import -display "$DISPLAY" -window root "$shot" || fail "screenshot failed"
   convert "$shot" -crop "${pw}x${ph}+$px+$py" +repage "$work/picture.png"
   colours=$(convert "$work/picture.png" -format %k info:)
   [ "$colours" -ge 16 ] && break
