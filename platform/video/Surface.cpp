@@ -191,9 +191,9 @@ std::optional<std::pair<int64_t, int64_t>> DeclaredSize(const std::filesystem::p
   uint8_t h[26] = {};
   if (!in.read(reinterpret_cast<char*>(h), sizeof h) || h[0] != 'B' || h[1] != 'M') return std::nullopt;
   auto le32 = [&](int at) { return static_cast<int32_t>(uint32_t{h[at]} | uint32_t{h[at + 1]} << 8 | uint32_t{h[at + 2]} << 16 | uint32_t{h[at + 3]} << 24); };
-  auto le16 = [&](int at) { return static_cast<int16_t>(h[at] | h[at + 1] << 8); };
+  auto le16 = [&](int at) { return static_cast<uint16_t>(h[at] | h[at + 1] << 8); };  // unsigned, as SDL reads it
   const int32_t info = le32(14);
-  if (info == 12) return std::pair<int64_t, int64_t>{le16(18), le16(20)};  // the old core header
+  if (info == 12) return std::pair<int64_t, int64_t>{le16(18), le16(20)};  // the old core header: up to 65535 x 65535
   return std::pair<int64_t, int64_t>{le32(18), std::abs(int64_t{le32(22)})};  // negative: rows top-down
 }
 

@@ -506,6 +506,22 @@ TEST(AnySizeBitmap, AHeaderAskingForMoreThan4096By4096IsRefusedBeforeLoading) {
   EXPECT_EQ(platform::LoadBitmap(file).Width(), 2);
 }
 
+TEST(AnySizeBitmap, TheOldCoreHeadersSizesAreUnsigned) {
+  // A 12-byte core header gives its sizes in 16 bits that the loader reads unsigned: 0xFFFF is 65535
+  // rows, not -1, and a sheet declaring 65535 x 65535 would ask for gigabytes.
+  test::ZoneFixture z;  // only for its folder
+  const fs::path file = z.folder() / "Core.bmp";
+  Bytes b = {'B', 'M', 0x26, 0, 0, 0, 0, 0, 0, 0, 0x1a, 0, 0, 0, 12, 0, 0, 0,
+             0xff, 0xff, 0xff, 0xff, 1, 0, 24, 0, 1, 2, 3, 0};
+  WriteAll(file, b);
+  try {
+    platform::LoadBitmap(file);
+    ADD_FAILURE() << "loaded";
+  } catch (const platform::FatalError& e) {
+    EXPECT_NE(std::string(e.what()).find("Core.bmp: bitmap is 65535x65535, too large"), std::string::npos) << e.what();
+  }
+}
+
 // ---- a program that cannot be started ----
 
 TEST(ProgramStart, AMissingProgramIsReportedAndTheStarterGoesOn) {
