@@ -546,14 +546,31 @@ Image SignSheet() {
   return s;
 }
 
+namespace {
+
+// The capsule's stem: a post from the base up to the plate the button sits on (the button is drawn
+// 15 rows above the body's top), so the button never floats once the dome is gone. `seen` tints it
+// when it stands behind the glass.
+void CapsuleStem(Image& c, const Ramp& seen) {
+  TubeShape(c, 32, 4, 32, 40, 3.5, 4.5, seen);
+  FillRect(c, 21, 0, 22, 4, kInk);
+  FillRect(c, 22, 0, 20, 3, seen[2]);
+  FillRect(c, 22, 0, 20, 1, seen[3]);
+}
+
+}  // namespace
+
 Image CapsuleSheet() {
   Image s(64, 256);
   const Ramp glass = MakeRamp({60, 120, 160}, {110, 180, 220}, {170, 220, 245}, {235, 250, 255});
-  // closed: base, metal band and a glass dome with shadows of the figures inside
+  // closed: base, metal band and a glass dome round the stem, with shadows of the figures inside
   {
     Image c(64, 64);
     BallShape(c, 32, 30, 27, 26, 0, kInkRamp, 0);
     BallShape(c, 32, 30, 26, 25, 0, glass);
+    const Ramp behindGlass = MakeRamp(Mix(kMetal[0], glass[1], 0.6), Mix(kMetal[1], glass[2], 0.6),
+                                      Mix(kMetal[2], glass[2], 0.6), Mix(kMetal[3], glass[3], 0.6));
+    CapsuleStem(c, behindGlass);
     for (int k = 0; k < 5; ++k) FillEllipse(c, 16 + k * 8, 40 - (k % 2) * 3, 3, 4, {70, 100, 130});
     FillRect(c, 2, 40, 60, 24, kInk);
     MetalBlock(c, 3, 41, 58, 22);
@@ -561,9 +578,10 @@ Image CapsuleSheet() {
     FillRect(c, 3, 48, 58, 1, kPlumBox[3]);
     s.Paste(c, 0, 0);
   }
-  // open: the dome gone, jagged rim on the base
+  // open: the dome gone, the bare stem holding the button, a jagged rim on the base
   {
     Image c(64, 64);
+    CapsuleStem(c, kMetal);
     for (int x = 6; x < 58; ++x) {
       const int top = 36 + static_cast<int>(3 * std::fabs(std::sin(x * 0.9)));
       for (int y = top; y < 41; ++y) c.Set(x, y, glass[1 + (x % 3 == 0)]);
