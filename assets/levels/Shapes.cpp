@@ -41,6 +41,9 @@ ZoneValues MakePlumVale() {
   z.shape[67] = Shape::LoopEnd;
   for (int v : {0, 4, 5, 6, 7, 8, 19, 21, 22, 23, 24, 25, 34, 35, 37, 38, 39, 40, 41, 50, 52, 53, 54, 55, 56})
     z.openRightOfPipe[static_cast<size_t>(v)] = true;
+  // bush, plum tree, mushrooms, fence, crystals, tall grass; the swaying hedge's four frames
+  for (int v : {4, 5, 6, 7, 8, 19}) z.standsInMain[static_cast<size_t>(v)] = true;
+  for (int v : {1, 2, 3, 4}) z.standsInFore[static_cast<size_t>(v)] = true;
   return z;
 }
 
@@ -68,6 +71,9 @@ ZoneValues MakeAshMoor() {
   z.shape[63] = Shape::LoopUpperLeft;
   z.shape[64] = Shape::LoopEnd;
   for (int v : {0, 18, 19, 28, 60}) z.openRightOfPipe[static_cast<size_t>(v)] = true;
+  // dead tree, steam vent, amber crystals; the charred bush's two frames
+  for (int v : {18, 19, 28}) z.standsInMain[static_cast<size_t>(v)] = true;
+  for (int v : {2, 5}) z.standsInFore[static_cast<size_t>(v)] = true;
   return z;
 }
 

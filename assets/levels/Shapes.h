@@ -59,6 +59,10 @@ struct ZoneValues {
   uint8_t loopEnd;        // 67 / 64
   std::array<Shape, 256> shape;
   std::array<bool, 256> openRightOfPipe;  // a right-hand pipe launches when its right neighbour is one of these
+  // Scenery drawn standing on its cell's floor (trees, bushes, fences, vents), in the main layer and
+  // in the foreground: it needs a flat full block under it, or it floats or sinks into a slope.
+  std::array<bool, 256> standsInMain;
+  std::array<bool, 256> standsInFore;
   int actCount;
 };
 

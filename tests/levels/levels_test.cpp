@@ -456,6 +456,25 @@ TEST(LevelCheck, RejectsSandOverSolidBlocksOrOverThePit) {
   }
 }
 
+TEST(LevelCheck, RejectsStandingSceneryThatFloatsOrSitsOnALedge) {
+  Act act;
+  act.Main(6, 4) = 5;  // a plum tree on the ground: fine
+  act.Main(6, 8) = 34;  // a cave wall needs no floor of its own
+  act.Main(5, 8) = 34;
+  EXPECT_TRUE(act.Check().faults.empty()) << Faults(act.Check());
+  act.Main(5, 12) = 5;  // a tree a block above the ground
+  ExpectFault(act, "cell (row 5, column 12)", "scenery 5 stands on its cell's floor");
+  act.Main(6, 20) = 3;  // a ledge block: its floor is half a block lower
+  act.Main(5, 20) = 4;
+  ExpectFault(act, "cell (row 5, column 20)", "scenery 4");
+  act.Fore(4, 30) = 2;  // a charred bush in the air over Ash Moor's ground
+  ExpectFault(act, "cell (row 4, column 30)", "foreground scenery 2", Zone::AshMoor);
+  act.Fore(4, 30) = 0;
+  act.Fore(6, 30) = 2;
+  const auto moor = act.Check(Zone::AshMoor);
+  for (const auto& f : moor.faults) EXPECT_EQ(f.where.find("column 30"), std::string::npos) << Faults(moor);
+}
+
 TEST(LevelCheck, RejectsAnActWhoseStartSignOrCapsuleHasNoGround) {
   {
     Act act;

@@ -48,6 +48,7 @@ class Checker {
     CheckLoops();
     CheckPipesAndMarkers();
     CheckSand();
+    CheckStandingScenery();
     CheckItems();
     if (act_) CheckScenery();
     return report_;
@@ -170,6 +171,17 @@ class Checker {
         bool floor = false;
         for (int rr = r + 1; rr < kRows && !floor; ++rr) floor = ShapeAt(rr, c) != Shape::Empty;
         if (!floor) Add(Cell(r, c), "sinking sand with no floor beneath: the player sinks out of the world");
+      }
+  }
+
+  void CheckStandingScenery() {
+    for (int r = 0; r < kRows; ++r)
+      for (int c = 0; c < kCols; ++c) {
+        const bool inMain = zone_.standsInMain[Main(r, c)], inFore = zone_.standsInFore[Fore(r, c)];
+        if ((inMain || inFore) && !FullCell(r + 1, c))
+          Add(Cell(r, c), std::string(inMain ? "scenery" : "foreground scenery") + " " +
+                              std::to_string(inMain ? Main(r, c) : Fore(r, c)) +
+                              " stands on its cell's floor but the cell below is not flat full ground");
       }
   }
 
