@@ -46,6 +46,12 @@ constexpr int kWallBefore = 65;
 constexpr int kWallAfter = 64;
 // Above this local y a quarter pipe beside an open block throws the player up.
 constexpr int kLaunchAbove = 109;
+// A pipe throws off its top only a player fast enough to leave it: a slower throw would only hop
+// the player off the wall and drop it into the same catch, frame after frame, so that it hung in
+// the air. The wall of a lone pipe gives such a rider back instead: it slows and slides down,
+// whatever the keys (a key held up the wall wins back only 0.2 a frame).
+constexpr Number kLaunchFrom = 1;
+constexpr Number kWallSlide = 0.3;
 // On the upper pieces: past this local x (from the loop's middle) the player is over the top.
 constexpr int kOverTopRight = 32;
 constexpr int kOverTopLeft = 96;
@@ -239,26 +245,31 @@ void PassLoopStart(ZoneForm& f) {
 void LaunchAndDrop(ZoneForm& f, const LoopTables& t, const Cell& k) {
   const int here = k.r * kColumns + k.c;
   const bool high = f.SensorY < k.top + kLaunchAbove;
-  // off a right-hand pipe: the speed along it becomes upward speed, only while the player moves up
-  // it (a slow slide back down would be thrown into a fall onto the same wall, for ever)
+  // off a right-hand pipe: the speed along it becomes upward speed
   if (t.openRight.Contains(f.BlockMap[here + 1]) && !t.keepsRightPipe.Contains(k.b1) &&
-      f.BlockMap2[here + 1] < kFirstPieceMarker && f.OnCurve == 1 && high && f.SurfaceMode < kCeiling &&
-      f.SpeedX > 0) {
-    f.OnCurve = 0;
-    f.Airborne = -1;
-    f.SpeedY = -f.SpeedX;
-    f.SpeedX = 0;
-    f.SurfaceMode = kFloor;
+      f.BlockMap2[here + 1] < kFirstPieceMarker && f.OnCurve == 1 && high && f.SurfaceMode < kCeiling) {
+    if (f.SpeedX >= kLaunchFrom) {
+      f.OnCurve = 0;
+      f.Airborne = -1;
+      f.SpeedY = -f.SpeedX;
+      f.SpeedX = 0;
+      f.SurfaceMode = kFloor;
+    } else if (f.SurfaceMode == kRightWall) {
+      f.SpeedX -= kWallSlide;
+    }
   }
-  // off a left-hand pipe: its speed runs downwards along the wall, so it is the upward speed negated;
-  // again only while the player moves up it
+  // off a left-hand pipe: its speed runs downwards along the wall, so it is the upward speed negated
   if (t.openLeft.Contains(f.BlockMap[here - 1]) && k.b2 < kFirstPieceMarker && f.OnCurve == 1 && high &&
-      f.SurfaceMode > kCeiling && f.SpeedX < 0) {
-    f.OnCurve = 0;
-    f.Airborne = -1;
-    f.SpeedY = f.SpeedX;
-    f.SpeedX = 0;
-    f.SurfaceMode = kFloor;
+      f.SurfaceMode > kCeiling) {
+    if (f.SpeedX <= -kLaunchFrom) {
+      f.OnCurve = 0;
+      f.Airborne = -1;
+      f.SpeedY = f.SpeedX;
+      f.SpeedX = 0;
+      f.SurfaceMode = kFloor;
+    } else if (f.SurfaceMode == kLeftWall) {
+      f.SpeedX += kWallSlide;
+    }
   }
   // off a ceiling with nothing above to hold the player
   if (t.openAbove.Contains(f.BlockMap[here - kColumns]) && !t.keepsCeiling.Contains(k.b1) && f.OnCurve == 1 &&

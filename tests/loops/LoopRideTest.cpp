@@ -199,6 +199,45 @@ TEST(LoopRide, ASlowFallOntoTheWallOfAFloatingQuarterPipeIsNotHeldThere) {
   }
 }
 
+// A player pushing up the wall of a pipe that stands on the ground, too slowly to be thrown off
+// its top, was once thrown a fraction of a pixel up and caught again on every second frame: it
+// hung in the air against the wall for as long as the key was held. Too slow to leave, the rider
+// now slides back down and swings in the pipe, like a runner that came in at speed.
+TEST(LoopRide, APlayerTooSlowToLeaveAPipeSlidesBackInsteadOfHanging) {
+  struct Pipe {
+    const char* name;
+    bool rightHand;
+    Key up;
+  } pipes[] = {{"lower right", true, Key::Right}, {"lower left", false, Key::Left}};
+  for (const Pipe& p : pipes) {
+    for (const double localX : {90.0, 100.0, 110.0}) {
+      ZoneFixture z;
+      ZoneForm& f = z.form();
+      LoadCurve(f);
+      z.FillRow(7, 1);
+      if (p.rightHand) z.SetBlock2(6, 20, 6);
+      else z.SetBlock(6, 20, 65);
+      const double cx = 20 * 128 + (p.rightHand ? localX : 128 - localX);
+      z.Play(cx - 20, 6 * 128 + f.CurveTable[static_cast<int>(localX)] - 2 - 19);
+      f.Airborne = -1;
+      f.LoopState = 5;
+      z.Hold({p.up});
+      double top = 1e9, bottom = -1e9;
+      int flips = 0, longestFlipping = 0;
+      for (int n = 1; n <= 400; ++n) {
+        const int16_t before = f.Airborne;
+        z.Move();
+        flips = f.Airborne != before ? flips + 1 : 0;
+        longestFlipping = std::max(longestFlipping, flips);
+        if (n > 200) top = std::min(top, f.PlayerY), bottom = std::max(bottom, f.PlayerY);
+      }
+      const std::string where = std::string(p.name) + " at local x " + std::to_string(localX);
+      EXPECT_LT(longestFlipping, 6) << where << ": in and out of the air frame after frame";
+      EXPECT_GT(bottom - top, 16) << where << ": held between y " << top << " and " << bottom;
+    }
+  }
+}
+
 TEST(LoopRide, StandingStillOnAWallOrCeilingDropsOffAtOnce) {
   struct Case {
     int16_t mode;
