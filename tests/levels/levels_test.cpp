@@ -475,6 +475,18 @@ TEST(LevelCheck, RejectsStandingSceneryThatFloatsOrSitsOnALedge) {
   for (const auto& f : moor.faults) EXPECT_EQ(f.where.find("column 30"), std::string::npos) << Faults(moor);
 }
 
+TEST(LevelCheck, RejectsAFallingSlopeWhoseFootStopsARunner) {
+  Act act;  // ground on row 7; a slope falls from row 5's ledge to the ground
+  act.Main(6, 10) = 15;
+  act.Main(6, 11) = 16;
+  ExpectFault(act, "cell (row 6, column 11)", "the foot of this falling slope stops a runner");
+  act.Main(6, 11) = 10;  // ended with the falling step instead
+  EXPECT_TRUE(act.Check().faults.empty()) << Faults(act.Check());
+  act.Main(6, 11) = 16;  // or with a drop: nothing beyond the foot in the row below
+  for (int r = 7; r < 10; ++r) act.Main(r, 12) = 0;
+  EXPECT_TRUE(act.Check().faults.empty()) << Faults(act.Check());
+}
+
 TEST(LevelCheck, RejectsAnActWhoseStartSignOrCapsuleHasNoGround) {
   {
     Act act;

@@ -49,6 +49,7 @@ class Checker {
     CheckPipesAndMarkers();
     CheckSand();
     CheckStandingScenery();
+    CheckSlopeFeet();
     CheckItems();
     if (act_) CheckScenery();
     return report_;
@@ -182,6 +183,22 @@ class Checker {
           Add(Cell(r, c), std::string(inMain ? "scenery" : "foreground scenery") + " " +
                               std::to_string(inMain ? Main(r, c) : Fore(r, c)) +
                               " stands on its cell's floor but the cell below is not flat full ground");
+      }
+  }
+
+  // The lower piece of a falling slope ends 4 pixels into the block below it. Where flat ground
+  // (or a step high on its left) follows in that lower row, the block collision stops a runner
+  // whose back foot reaches the piece's last pixels: a player holding Right down the slope is
+  // stopped dead at its foot more often than not, and only a jump gets it going again.
+  void CheckSlopeFeet() {
+    for (int r = 0; r + 1 < kRows; ++r)
+      for (int c = 0; c + 1 < kCols; ++c) {
+        if (ShapeAt(r, c) != Shape::FallLower) continue;
+        const Shape beyond = ShapeAt(r + 1, c + 1), under = ShapeAt(r + 1, c);
+        if ((beyond == Shape::Full || beyond == Shape::StepLeftHigh) && under != Shape::RiseUpper &&
+            under != Shape::FallLower)
+          Add(Cell(r, c), "the foot of this falling slope stops a runner against the ground beyond it: end the "
+                          "slope with a step down or a drop instead");
       }
   }
 
