@@ -4,7 +4,6 @@
 
 #include "engine/core/Sounds.h"
 #include "engine/core/ZoneForm.h"
-#include "platform/video/LostDisplay.h"
 
 namespace orvane {
 
@@ -78,12 +77,14 @@ void ZoneForm::LoadSounds() {
 bool ZoneForm::ExModeActive() { return os_.display.ExclusiveHeld(); }
 
 void ZoneForm::RestoreAfterLostDisplay() {
+  // DisplayLost marks only a frame that really had to wait for the full screen to come back
   DisplayLost = 0;
-  const bool lost = platform::WaitWhileDisplayLost(os_.display, [this] {
+  while (!ExModeActive()) {
     ProcessWindowEvents();
     DisplayLost = -1;
-  });
-  if (lost) {
+  }
+  ProcessWindowEvents();
+  if (DisplayLost == -1) {
     DisplayLost = 0;
     InitSurfaces();
   }

@@ -155,6 +155,7 @@ TEST(Present, AnUnknownDisplayByteLeavesTheModeAndStillShowsThePicture) {
 TEST(LostDisplay, TheFrameWaitsThenEverySheetIsReloaded) {
   Started s;
   s.z.Frames(2);
+  EXPECT_EQ(s.z->DisplayLost, 0);  // frames that did not wait leave no mark
   s.z->BlockSheet.Set(0, 0, 1234);  // spoiled while the display is away
   const double x = s.z->PlayerX, y = s.z->PlayerY;
   const int rings = s.z->RingCount;
