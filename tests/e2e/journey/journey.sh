@@ -189,7 +189,7 @@ gone "Orvane Config Program" 5 && pass "320x240 ended Modepick" || fail "Modepic
 # --- the ring demo: keys do not end it, a click does
 (cd "$game/Ringdepth" && exec "$game/Ringdepth/Ringdepth" >"$work/ringdepth.log" 2>&1) &
 if window Ringdepth 20 >/dev/null; then pass "Ringdepth is up"; else
-  fail "no Ringdepth window within 20 s; windows: $(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' ',')"
+  fail "no Ringdepth window within 20 s; windows: $(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' ','); running: $(running Ringdepth/Ringdepth && echo yes || echo no); it said: $(tr '\n' ' ' <"$work/ringdepth.log")"
 fi
 sleep 2
 import -window root "$out/7-ringdepth.png"
