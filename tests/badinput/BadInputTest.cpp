@@ -488,6 +488,16 @@ TEST_F(ReadOnlyConfiguration, AWritableFileGetsOnlyTheZonesOwnWrite) {
 
 // ---- a bitmap of any size ----
 
+// Loading `file` at any size is refused with a fault that says `fault`.
+void ExpectRefused(const fs::path& file, const std::string& fault) {
+  try {
+    platform::LoadBitmap(file);
+    ADD_FAILURE() << file << " loaded";
+  } catch (const platform::FatalError& e) {
+    EXPECT_NE(std::string(e.what()).find(fault), std::string::npos) << e.what();
+  }
+}
+
 TEST(AnySizeBitmap, AHeaderAskingForMoreThan4096By4096IsRefusedBeforeLoading) {
   test::ZoneFixture z;  // only for its folder
   const fs::path file = z.folder() / "Huge.bmp";
@@ -496,12 +506,7 @@ TEST(AnySizeBitmap, AHeaderAskingForMoreThan4096By4096IsRefusedBeforeLoading) {
   const Bytes size = {0x01, 0x10, 0x00, 0x00, 0x00, 0x10, 0x00, 0x00};  // 4097 x 4096
   std::copy(size.begin(), size.end(), b.begin() + 18);
   WriteAll(file, b);
-  try {
-    platform::LoadBitmap(file);
-    ADD_FAILURE() << "loaded";
-  } catch (const platform::FatalError& e) {
-    EXPECT_NE(std::string(e.what()).find("Huge.bmp: bitmap is 4097x4096, too large"), std::string::npos) << e.what();
-  }
+  ExpectRefused(file, "Huge.bmp: bitmap is 4097x4096, too large");
   test::WriteBitmap(file, 2, 2, 1, 2, 3);
   EXPECT_EQ(platform::LoadBitmap(file).Width(), 2);
 }
@@ -511,15 +516,9 @@ TEST(AnySizeBitmap, TheOldCoreHeadersSizesAreUnsigned) {
   // rows, not -1, and a sheet declaring 65535 x 65535 would ask for gigabytes.
   test::ZoneFixture z;  // only for its folder
   const fs::path file = z.folder() / "Core.bmp";
-  Bytes b = {'B', 'M', 0x26, 0, 0, 0, 0, 0, 0, 0, 0x1a, 0, 0, 0, 12, 0, 0, 0,
-             0xff, 0xff, 0xff, 0xff, 1, 0, 24, 0, 1, 2, 3, 0};
-  WriteAll(file, b);
-  try {
-    platform::LoadBitmap(file);
-    ADD_FAILURE() << "loaded";
-  } catch (const platform::FatalError& e) {
-    EXPECT_NE(std::string(e.what()).find("Core.bmp: bitmap is 65535x65535, too large"), std::string::npos) << e.what();
-  }
+  WriteAll(file, {'B', 'M', 0x26, 0, 0, 0, 0, 0, 0, 0, 0x1a, 0, 0, 0, 12, 0, 0, 0,
+                  0xff, 0xff, 0xff, 0xff, 1, 0, 24, 0, 1, 2, 3, 0});
+  ExpectRefused(file, "Core.bmp: bitmap is 65535x65535, too large");
 }
 
 // ---- a program that cannot be started ----
