@@ -143,6 +143,9 @@ struct Case {
   Bytes config = {};       // configuration bytes; empty: an empty file
 };
 
+// A case shows by its name in the test's report.
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
 const ZoneTables& TablesOf(Zone z) { return z == Zone::Plumvale ? PlumvaleTables() : AshmoorTables(); }
 
 constexpr int kPlayFrames = 240;
