@@ -6,7 +6,8 @@
 #include "assets/common/Generators.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
+  // An option is never a folder: `orvane-gen --help` once wrote a whole game into "--help".
+  if (argc != 2 || argv[1][0] == '-') {
     std::fprintf(stderr, "usage: orvane-gen GAME_DIR\n");
     return 2;
   }
