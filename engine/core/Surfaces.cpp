@@ -4,6 +4,7 @@
 
 #include "engine/core/Sounds.h"
 #include "engine/core/ZoneForm.h"
+#include "platform/video/LostDisplay.h"
 
 namespace orvane {
 
@@ -77,17 +78,14 @@ void ZoneForm::LoadSounds() {
 bool ZoneForm::ExModeActive() { return os_.display.ExclusiveHeld(); }
 
 void ZoneForm::RestoreAfterLostDisplay() {
-  // DisplayLost marks only a frame that really had to wait for the full screen to come back
+  // DisplayLost is -1 while the frame waits for the full screen to come back, and 0 again after it
   DisplayLost = 0;
-  while (!ExModeActive()) {
+  const bool lost = platform::WaitWhileDisplayLost(os_.display, [this] {
     ProcessWindowEvents();
     DisplayLost = -1;
-  }
-  ProcessWindowEvents();
-  if (DisplayLost == -1) {
-    DisplayLost = 0;
-    InitSurfaces();
-  }
+  });
+  DisplayLost = 0;
+  if (lost) InitSurfaces();
 }
 
 void ZoneForm::RestartSound(int slot) {

@@ -241,36 +241,29 @@ void PassLoopStart(ZoneForm& f) {
   }
 }
 
+// A rider high on a lone pipe: thrown off its top when it moves up the pipe fast enough, the speed
+// along the pipe becoming upward speed; slower, the pipe's wall gives it back. `up` is the sign of a
+// speed up the pipe: + on a right-hand pipe, - on a left-hand one, whose speed runs down its wall.
+void ThrowOrSlide(ZoneForm& f, int up, int16_t wallMode) {
+  if (f.SpeedX * up >= kLaunchFrom) {
+    f.SpeedY = -f.SpeedX * up;
+    f.SpeedX = 0;
+    DropOff(f);
+  } else if (f.SurfaceMode == wallMode) {
+    f.SpeedX -= kWallSlide * up;
+  }
+}
+
 // Leaving a pipe upwards (or a ceiling downwards) into the air.
 void LaunchAndDrop(ZoneForm& f, const LoopTables& t, const Cell& k) {
   const int here = k.r * kColumns + k.c;
   const bool high = f.SensorY < k.top + kLaunchAbove;
-  // off a right-hand pipe: the speed along it becomes upward speed
   if (t.openRight.Contains(f.BlockMap[here + 1]) && !t.keepsRightPipe.Contains(k.b1) &&
-      f.BlockMap2[here + 1] < kFirstPieceMarker && f.OnCurve == 1 && high && f.SurfaceMode < kCeiling) {
-    if (f.SpeedX >= kLaunchFrom) {
-      f.OnCurve = 0;
-      f.Airborne = -1;
-      f.SpeedY = -f.SpeedX;
-      f.SpeedX = 0;
-      f.SurfaceMode = kFloor;
-    } else if (f.SurfaceMode == kRightWall) {
-      f.SpeedX -= kWallSlide;
-    }
-  }
-  // off a left-hand pipe: its speed runs downwards along the wall, so it is the upward speed negated
+      f.BlockMap2[here + 1] < kFirstPieceMarker && f.OnCurve == 1 && high && f.SurfaceMode < kCeiling)
+    ThrowOrSlide(f, +1, kRightWall);
   if (t.openLeft.Contains(f.BlockMap[here - 1]) && k.b2 < kFirstPieceMarker && f.OnCurve == 1 && high &&
-      f.SurfaceMode > kCeiling) {
-    if (f.SpeedX <= -kLaunchFrom) {
-      f.OnCurve = 0;
-      f.Airborne = -1;
-      f.SpeedY = f.SpeedX;
-      f.SpeedX = 0;
-      f.SurfaceMode = kFloor;
-    } else if (f.SurfaceMode == kLeftWall) {
-      f.SpeedX += kWallSlide;
-    }
-  }
+      f.SurfaceMode > kCeiling)
+    ThrowOrSlide(f, -1, kLeftWall);
   // off a ceiling with nothing above to hold the player
   if (t.openAbove.Contains(f.BlockMap[here - kColumns]) && !t.keepsCeiling.Contains(k.b1) && f.OnCurve == 1 &&
       f.SurfaceMode == kCeiling && f.BlockMap2[here - kColumns] != kHoldsCeiling) {

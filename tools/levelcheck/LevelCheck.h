@@ -1,9 +1,9 @@
 // levelcheck: judges a compiled act (its .map and .itm bytes) against the
 // rules the engine and the art rely on: block values inside the zone's set,
 // loops and quarter pipes in the one layout the loop riding knows, sand over
-// open cells with a floor beneath, standing scenery on flat ground, no
-// falling slope whose foot stops a runner, items
-// inside the world, clear of the ground and standing on it where they should, and the act's start, end sign
+// open cells with a floor beneath, standing scenery on flat ground, no falling
+// slope whose foot stops a runner, items inside the world, clear of the
+// ground and standing on it where they should, and the act's start, end sign
 // and capsule on solid ground.
 #pragma once
 
