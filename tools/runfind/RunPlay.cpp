@@ -1,10 +1,12 @@
 #include "tools/runfind/RunPlay.h"
 
 #include <charconv>
+#include <cmath>
 #include <fstream>
 #include <random>
 #include <sstream>
 
+#include "assets/levels/Levels.h"
 #include "zones/ZoneProgram.h"
 
 namespace orvane::runs {
@@ -19,7 +21,10 @@ constexpr const char* kCharacterNames[2] = {"zinto", "kubo"};
 
 }  // namespace
 
-std::string RunName::Text() const { return zone + "-" + std::to_string(act) + "-" + kCharacterNames[character]; }
+std::string RunName::Text() const {
+  return zone + "-" + std::to_string(act) + "-" + kCharacterNames[character] +
+         (route ? std::string("-") + levels::RouteName(*route) : "");
+}
 
 const ZoneTables& RunName::Tables() const { return *FindZoneTables(zone); }
 
@@ -36,11 +41,66 @@ std::optional<RunName> ParseRunName(std::string_view text) {
   if (act.empty() || r.ec != std::errc() || r.ptr != act.data() + act.size() || run.act < 0 ||
       run.act >= zone->actCount)
     return std::nullopt;
-  const std::string_view character = text.substr(b + 1);
+  const size_t c = text.find('-', b + 1);
+  const std::string_view character = text.substr(b + 1, c == std::string_view::npos ? c : c - b - 1);
+  if (c != std::string_view::npos) {
+    run.route = levels::RouteFromName(text.substr(c + 1));
+    if (!run.route) return std::nullopt;
+  }
   if (character == kCharacterNames[0]) run.character = 0;
   else if (character == kCharacterNames[1]) run.character = 1;
   else return std::nullopt;
   return run;
+}
+
+namespace {
+
+// The player's middle and feet: where it stands, in columns and rows.
+constexpr double kMiddleX = 20;
+constexpr double kFeetY = 38;
+// Feet a few pixels above a block's top still stand on it (a slope's or step's surface lies inside
+// its block, and the feet may rest a fraction above the surface).
+constexpr double kFeetSlack = 8;
+constexpr int16_t kOn = -1;
+
+levels::Level LevelOf(const RunName& run) {
+  const levels::Zone zone = run.zone == "plumvale" ? levels::Zone::PlumVale : levels::Zone::AshMoor;
+  for (const levels::ActSource& source : levels::Acts()) {
+    levels::Level level = levels::LoadLevel(levels::SourceFolder() / source.textFile);
+    if (level.zone == zone && level.act == run.act) return level;
+  }
+  throw std::runtime_error("no level text for " + run.zone + " act " + std::to_string(run.act));
+}
+
+}  // namespace
+
+RouteCheck::RouteCheck(const RunName& run) : route_(run.route.value_or(levels::Route::Middle)) {
+  const levels::Level level = LevelOf(run);
+  for (const levels::RouteSpan& span : level.routes)
+    if (span.route == route_) spans_.push_back(span);
+  if (spans_.empty())
+    throw std::runtime_error(level.name + ": declares no " + levels::RouteName(route_) + " route");
+}
+
+bool RouteCheck::Holds(const ZoneForm& f) const {
+  if (f.Airborne == kOn || f.Dying != 0) return true;
+  const int column = static_cast<int>(std::floor((f.PlayerX + kMiddleX) / levels::kBlock));
+  const int row = static_cast<int>(std::floor((f.PlayerY + kFeetY + kFeetSlack) / levels::kBlock));
+  const levels::RouteRows rows = levels::RowsOf(route_);
+  for (const levels::RouteSpan& span : spans_)
+    if (column >= span.firstColumn && column <= span.lastColumn) return row >= rows.first && row <= rows.last;
+  return true;
+}
+
+RouteCheck::RouteCheck(levels::Route route, std::vector<levels::RouteSpan> spans)
+    : route_(route), spans_(std::move(spans)) {}
+
+std::string RouteCheck::Describe() const {
+  std::string s = std::string(levels::RouteName(route_)) + " route, columns";
+  for (const levels::RouteSpan& span : spans_)
+    s += " " + std::to_string(span.firstColumn) + "-" + std::to_string(span.lastColumn);
+  const levels::RouteRows rows = levels::RowsOf(route_);
+  return s + ", rows " + std::to_string(rows.first) + "-" + std::to_string(rows.last);
 }
 
 PlayFolder::PlayFolder(const fs::path& data, int character) {
@@ -140,6 +200,9 @@ std::string RunOutcome::Describe() const {
   s << "; the player was last at x " << x << ", y " << y << " (frame " << frames << "), farthest x " << farthestX
     << " in frame " << farthestAt << ", " << deaths << (deaths == 1 ? " death, " : " deaths, ") << hits
     << (hits == 1 ? " hit" : " hits");
+  if (offRoute != 0)
+    s << ", off its route in " << offRoute << " frames (first in frame " << offRouteAt << " at x " << offRouteX << ", y "
+      << offRouteY << ")";
   if (gameOver) s << ", game over";
   else if (ended && !finished) s << ", the program ended";
   if (reached && !finished && !ended) s << ", and the act did not end";
@@ -150,6 +213,7 @@ RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const f
                   long afterFrames) {
   const PlayFolder folder(data, run.character);
   Game game(run, folder.path());
+  const std::optional<RouteCheck> route = run.route ? std::optional<RouteCheck>(run) : std::nullopt;
   RunOutcome o;
   ZoneForm& f = game.form();
   auto note = [&] {
@@ -182,9 +246,15 @@ RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const f
       break;
     }
     note();
+    if (route && !o.reached && !route->Holds(f) && o.offRoute++ == 0) {
+      o.offRouteAt = game.frame();
+      o.offRouteX = f.PlayerX;
+      o.offRouteY = f.PlayerY;
+    }
     if (!o.reached && ActEndReached(f)) {
       o.reached = true;
       o.reachedAt = game.frame();
+      o.clockAtEnd = f.ClockMinutes * 60 + f.ClockSeconds;
       stopAt = game.frame() + afterFrames;
     }
   }
