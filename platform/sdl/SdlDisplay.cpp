@@ -9,6 +9,8 @@
 #include <string_view>
 #include <thread>
 
+#include <SDL_syswm.h>
+
 #include "platform/system/Error.h"
 
 namespace platform {
@@ -18,6 +20,8 @@ namespace {
 constexpr int kWindowScale = 2;          // a window starts at twice the back buffer's size
 constexpr int kLostPollMs = 10;          // how long ExclusiveHeld rests while the display is away
 constexpr int kFrameTimeReportEvery = 120;
+// A window manager carries out a full-screen request within a few frames; after this many, none will.
+constexpr int kRefusedAfterFrames = 30;
 
 // Our own scaler into the window surface is the default: measured under X, it shows the first frame
 // sooner, takes half the processor time at 60 frames a second and a third of the memory of an SDL
@@ -32,6 +36,23 @@ PresentPath ChosenPath() {
 bool LockTexture() {
   const char* v = std::getenv("ORVANE_PRESENT");
   return v && std::string_view(v) == "renderer-lock";
+}
+
+// The window's size on the X server, which may differ from what SDL believes it to be.
+bool XWindowSize(SDL_Window* window, int& w, int& h) {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+  XWindowAttributes a{};
+  if (!XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &a)) return false;
+  w = a.width;
+  h = a.height;
+  return true;
+#else
+  (void)window, (void)w, (void)h;
+  return false;
+#endif
 }
 
 double Ms(SdlDisplay::Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
@@ -135,7 +156,7 @@ void SdlDisplay::CreateRenderer() {
 void SdlDisplay::SetDisplayMode(int width, int height) {
   if (width <= 0 || height <= 0) Fail("SetDisplayMode: bad size " + std::to_string(width) + "x" + std::to_string(height));
   back_ = Surface(width, height);
-  if (window_ && !(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP)) {
+  if (window_ && !coversScreen_ && !(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP)) {
     SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
     SDL_ShowCursor(SDL_DISABLE);
   }
@@ -149,8 +170,15 @@ void SdlDisplay::RestoreDisplayMode() {
 }
 
 void SdlDisplay::ToggleFullScreen() {
-  const bool full = SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP;
-  SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  const bool full = coversScreen_ || (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP);
+  if (coversScreen_) {
+    coversScreen_ = false;
+    SDL_SetWindowSize(window_, back_.Width() * kWindowScale, back_.Height() * kWindowScale);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  } else {
+    SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  }
+  refusedFrames_ = 0;
   SDL_ShowCursor(full ? SDL_ENABLE : SDL_DISABLE);
   focused_ = true;  // the switch itself is no loss of the display
   lastWindowSurface_ = nullptr;
@@ -263,9 +291,38 @@ void SdlDisplay::ReportFrameTimes(Clock::time_point flipStart, Clock::time_point
   lastCpu_ = CpuMs();
 }
 
+void SdlDisplay::FollowRealWindow() {
+  int sdlW = 0, sdlH = 0;
+  SDL_GetWindowSize(window_, &sdlW, &sdlH);
+  realW_ = sdlW;
+  realH_ = sdlH;
+  int w = 0, h = 0;
+  if (!XWindowSize(window_, w, h) || (w == sdlW && h == sdlH)) {
+    refusedFrames_ = 0;
+    return;
+  }
+  realW_ = w;
+  realH_ = h;
+  lastWindowSurface_ = nullptr;  // the black around the picture moves with it
+  if (++refusedFrames_ < kRefusedAfterFrames) return;
+  refusedFrames_ = 0;
+  if (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) {
+    // Nobody carries out full screen: a plain window that covers the screen does the same.
+    SDL_Rect screen{};
+    SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(window_)), &screen);
+    SDL_SetWindowFullscreen(window_, 0);
+    SDL_SetWindowPosition(window_, screen.x, screen.y);
+    SDL_SetWindowSize(window_, screen.w, screen.h);
+    coversScreen_ = true;
+  } else {
+    SDL_SetWindowSize(window_, w, h);
+  }
+}
+
 void SdlDisplay::Present() {
   if (!window_) return;
   if (SDL_GetWindowFlags(window_) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) return;
+  FollowRealWindow();
   if (path_ == PresentPath::Renderer) {
     PresentWithRenderer();
   } else {
@@ -296,7 +353,8 @@ void SdlDisplay::PresentToWindowSurface() {
   const bool fresh = ws != lastWindowSurface_ || back_.Width() != lastBackW_ || back_.Height() != lastBackH_;
   if (SDL_MUSTLOCK(ws)) SDL_LockSurface(ws);
   if (fresh) SDL_FillRect(ws, nullptr, SDL_MapRGB(ws->format, 0, 0, 0));
-  const Placement at = Letterbox(back_.Width(), back_.Height(), ws->w, ws->h);
+  // SDL's surface has the size SDL believes the window to have; only the real drawable's part shows
+  const Placement at = Letterbox(back_.Width(), back_.Height(), std::min(ws->w, realW_), std::min(ws->h, realH_));
   if (bytes == 4) {
     ScaleInto<uint32_t>(back_, ws, at, colours_, scaledRow_);
   } else {

@@ -51,6 +51,9 @@ class SdlDisplay final : public Display {
   void HandleEvent(const SDL_Event& e);
   void Poll();
   void ToggleFullScreen();
+  // Keeps the picture on the window's real drawable: without a window manager (or with one that
+  // refuses) a full-screen request is never carried out, while SDL goes on believing it was.
+  void FollowRealWindow();
   void Present();
   void PresentToWindowSurface();
   void PresentWithRenderer();
@@ -74,6 +77,9 @@ class SdlDisplay final : public Display {
   std::vector<uint32_t> scaledRow_;
 
   bool focused_ = true;  // until the window is told it lost the focus
+  int realW_ = 0, realH_ = 0;     // the drawable's size as the X server has it
+  int refusedFrames_ = 0;         // frames the window has not had the size SDL asked for
+  bool coversScreen_ = false;     // full screen done by hand: a plain window as large as the screen
   WindowEvents pending_;
 
   // The 60 Hz frame clock: tick n is at epoch_ + n periods.
