@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
 #include <thread>
 
@@ -23,19 +24,58 @@ constexpr int kFrameTimeReportEvery = 120;
 // A window manager carries out a full-screen request within a few frames; after this many, none will.
 constexpr int kRefusedAfterFrames = 30;
 
-// Our own scaler into the window surface is the default: measured under X, it shows the first frame
-// sooner, takes half the processor time at 60 frames a second and a third of the memory of an SDL
-// renderer, whose software OpenGL driver alone weighs some 55 MiB. ORVANE_PRESENT=renderer (or
-// renderer-lock) picks an SDL renderer with a streaming texture instead.
-PresentPath ChosenPath() {
+// How the picture reaches the screen. An SDL renderer with vsync where the machine draws with a
+// graphics processor; otherwise our own scaler into the window surface: under X with a software
+// OpenGL driver it shows the first frame sooner, takes half the processor time at 60 frames a second
+// and a third of the memory of a renderer, whose software driver alone weighs some 55 MiB.
+// ORVANE_PRESENT=renderer (or renderer-lock) or =scaler overrides the choice.
+enum class PresentChoice { Auto, Renderer, Scaler };
+
+PresentChoice ChosenPresentation() {
   const char* v = std::getenv("ORVANE_PRESENT");
-  if (v && std::string_view(v).starts_with("renderer")) return PresentPath::Renderer;
-  return PresentPath::WindowSurface;
+  if (v && std::string_view(v).starts_with("renderer")) return PresentChoice::Renderer;
+  if (v && std::string_view(v) == "scaler") return PresentChoice::Scaler;
+  return PresentChoice::Auto;
 }
 
 bool LockTexture() {
   const char* v = std::getenv("ORVANE_PRESENT");
   return v && std::string_view(v) == "renderer-lock";
+}
+
+bool Verbose() { return std::getenv("ORVANE_VERBOSE") != nullptr; }
+
+// Whether this machine renders with a graphics processor: a render node, then a renderer on a
+// hidden window that says it is accelerated and is not a software rasterizer in disguise.
+bool GraphicsProcessorPresent(std::string& what) {
+  std::error_code ec;
+  bool node = false;
+  for (const auto& e : std::filesystem::directory_iterator("/dev/dri", ec))
+    node = node || e.path().filename().string().starts_with("renderD");
+  if (!node) {
+    what = "no graphics processor: no render node";
+    return false;
+  }
+  SDL_Window* probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
+  if (!probe) return false;
+  bool accelerated = false;
+  if (SDL_Renderer* r = SDL_CreateRenderer(probe, -1, SDL_RENDERER_ACCELERATED)) {
+    SDL_RendererInfo info{};
+    SDL_GetRendererInfo(r, &info);
+    std::string name = info.name ? info.name : "?";
+    using GetString = const unsigned char* (*)(unsigned);
+    constexpr unsigned kGlRenderer = 0x1F01;
+    if (name.starts_with("opengl"))
+      if (auto get = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString")))
+        if (const unsigned char* gl = get(kGlRenderer)) name += std::string(" on ") + reinterpret_cast<const char*>(gl);
+    accelerated = (info.flags & SDL_RENDERER_ACCELERATED) && name.find("llvmpipe") == std::string::npos &&
+                  name.find("softpipe") == std::string::npos && name.find("swrast") == std::string::npos &&
+                  name.find("oftware") == std::string::npos;
+    what = name;
+    SDL_DestroyRenderer(r);
+  }
+  SDL_DestroyWindow(probe);
+  return accelerated;
 }
 
 // The window's size on the X server, which may differ from what SDL believes it to be.
@@ -112,9 +152,17 @@ void ScaleInto(const Surface& src, SDL_Surface* dst, const Placement& at, const 
 
 }  // namespace
 
-SdlDisplay::SdlDisplay() : path_(ChosenPath()), timing_(std::getenv("ORVANE_FRAME_TIMES") != nullptr) {
+SdlDisplay::SdlDisplay() : timing_(std::getenv("ORVANE_FRAME_TIMES") != nullptr) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // nearest: whole pixels stay whole
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  const PresentChoice choice = ChosenPresentation();
+  std::string gpu = "chosen by ORVANE_PRESENT";
+  path_ = choice == PresentChoice::Renderer ? PresentPath::Renderer
+          : choice == PresentChoice::Scaler ? PresentPath::WindowSurface
+          : GraphicsProcessorPresent(gpu)   ? PresentPath::Renderer
+                                            : PresentPath::WindowSurface;
+  vsync_ = path_ == PresentPath::Renderer && choice == PresentChoice::Auto;
+  presentation_ = (path_ == PresentPath::Renderer ? "the SDL renderer" : "our own scaler") + std::string(" (") + gpu + ")";
   // Our own scaler writes the window surface straight to the X server: without this SDL would hand
   // that surface to an OpenGL renderer of its own, loading the whole GL driver for a plain copy
   // (measured under Xvfb: 115 MiB instead of 33 MiB at the peak, twice the start-up time).
@@ -139,18 +187,23 @@ void SdlDisplay::Open(const std::string& caption) {
   if (!window_) Fail(std::string("SDL_CreateWindow: ") + SDL_GetError());
   SDL_ShowCursor(SDL_DISABLE);
   if (path_ == PresentPath::Renderer) CreateRenderer();
+  if (Verbose() || timing_) std::fprintf(stderr, "presenting with %s\n", presentation_.c_str());
   Present();  // black until the first frame
 }
 
 void SdlDisplay::CreateRenderer() {
-  renderer_ = SDL_CreateRenderer(window_, -1, 0);
+  renderer_ = SDL_CreateRenderer(window_, -1, vsync_ ? SDL_RENDERER_PRESENTVSYNC : 0);
   if (!renderer_) Fail(std::string("SDL_CreateRenderer: ") + SDL_GetError());
-  if (timing_) {
-    SDL_RendererInfo info{};
-    SDL_GetRendererInfo(renderer_, &info);
-    std::fprintf(stderr, "presenting with the %s renderer%s\n", info.name,
-                 LockTexture() ? " (texture locked)" : " (texture updated)");
-  }
+  SDL_RendererInfo info{};
+  SDL_GetRendererInfo(renderer_, &info);
+  // vsync paces the frames only where the display shows 60 of them a second; elsewhere the clock does
+  SDL_DisplayMode mode{};
+  const bool sixty = SDL_GetCurrentDisplayMode(std::max(0, SDL_GetWindowDisplayIndex(window_)), &mode) == 0 &&
+                     mode.refresh_rate >= 59 && mode.refresh_rate <= 61;
+  vsyncPaces_ = (info.flags & SDL_RENDERER_PRESENTVSYNC) && sixty;
+  presentation_ = std::string("the SDL ") + info.name + " renderer" +
+                  (LockTexture() ? ", texture locked" : ", texture updated") +
+                  (vsyncPaces_ ? ", paced by vsync at 60 Hz" : ", paced by the 60 Hz clock");
 }
 
 void SdlDisplay::SetDisplayMode(int width, int height) {
@@ -245,7 +298,7 @@ void SdlDisplay::Flip() {
   if (frameLog_) frameLog_->Write(flips_, back_);
   if (!timing_) {
     Present();
-    WaitForNextTick();
+    if (!vsyncPaces_) WaitForNextTick();
     return;
   }
   const double cpuStart = CpuMs();
@@ -253,7 +306,7 @@ void SdlDisplay::Flip() {
   Present();
   const double cpuPresented = CpuMs();
   const Clock::time_point presented = Clock::now();
-  WaitForNextTick();
+  if (!vsyncPaces_) WaitForNextTick();
   ReportFrameTimes(start, presented, cpuStart, cpuPresented);
 }
 

@@ -39,6 +39,8 @@ class SdlDisplay final : public Display {
   bool ExclusiveHeld() override;
   WindowEvents PumpEvents() override;
 
+  // How the picture reaches the screen, in words ("our own scaler (no graphics processor ...)").
+  const std::string& Presentation() const { return presentation_; }
   // Frames flipped since the window opened (the demo playback counts its passes by them).
   int64_t FramesFlipped() const { return flips_; }
 
@@ -63,7 +65,10 @@ class SdlDisplay final : public Display {
                         double cpuPresented);
 
   SDL_Window* window_ = nullptr;
-  PresentPath path_ = PresentPath::Renderer;
+  PresentPath path_ = PresentPath::WindowSurface;
+  bool vsync_ = false;       // the renderer presents in step with the display
+  bool vsyncPaces_ = false;  // ...which shows 60 frames a second, so Flip need not sleep
+  std::string presentation_;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   int textureW_ = 0, textureH_ = 0;
