@@ -295,15 +295,16 @@ bool SdlDisplay::ExclusiveHeld() {
 
 void SdlDisplay::Flip() {
   ++flips_;
-  if (frameLog_) frameLog_->Write(flips_, back_);
   if (!timing_) {
     Present();
+    if (frameLog_) frameLog_->Write(flips_, back_);  // as it is shown
     if (!vsyncPaces_) WaitForNextTick();
     return;
   }
   const double cpuStart = CpuMs();
   const Clock::time_point start = Clock::now();
   Present();
+  if (frameLog_) frameLog_->Write(flips_, back_);
   const double cpuPresented = CpuMs();
   const Clock::time_point presented = Clock::now();
   if (!vsyncPaces_) WaitForNextTick();
