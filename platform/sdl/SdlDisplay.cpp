@@ -104,52 +104,6 @@ double CpuMs() {
   return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
-// Where a back buffer of w x h lands in an area of areaW x areaH: the largest whole scale that fits
-// (at least 1), centred.
-struct Placement {
-  int scale, x, y;
-};
-Placement Letterbox(int w, int h, int areaW, int areaH) {
-  const int scale = std::max(1, std::min(areaW / w, areaH / h));
-  return {scale, (areaW - w * scale) / 2, (areaH - h * scale) / 2};
-}
-
-// Scales `src` by a whole number into `dst` at (ox, oy), mapping each RGB565 value through `colours`,
-// clipped to `dst`. One scaled row is built once and copied `scale` times.
-template <typename Pixel>
-void ScaleInto(const Surface& src, SDL_Surface* dst, const Placement& at, const std::vector<uint32_t>& colours,
-               std::vector<uint32_t>& rowBuffer) {
-  const int x0 = std::max(0, at.x), x1 = std::min(dst->w, at.x + src.Width() * at.scale);
-  if (x1 <= x0) return;
-  const int visible = x1 - x0;
-  rowBuffer.resize(static_cast<size_t>(visible) * 2);  // room for Pixel of either width
-  Pixel* row = reinterpret_cast<Pixel*>(rowBuffer.data());
-  auto* base = static_cast<uint8_t*>(dst->pixels);
-  for (int sy = 0; sy < src.Height(); ++sy) {
-    const int dy0 = at.y + sy * at.scale;
-    if (dy0 + at.scale <= 0 || dy0 >= dst->h) continue;
-    const uint16_t* s = src.Row(sy);
-    if (at.scale == 1) {
-      for (int i = 0; i < visible; ++i) row[i] = static_cast<Pixel>(colours[s[x0 - at.x + i]]);
-    } else {
-      int i = 0;
-      int sx = (x0 - at.x) / at.scale, rep = (x0 - at.x) % at.scale;
-      while (i < visible) {
-        const Pixel p = static_cast<Pixel>(colours[s[sx]]);
-        for (; rep < at.scale && i < visible; ++rep) row[i++] = p;
-        rep = 0;
-        ++sx;
-      }
-    }
-    for (int k = 0; k < at.scale; ++k) {
-      const int dy = dy0 + k;
-      if (dy < 0 || dy >= dst->h) continue;
-      std::memcpy(base + static_cast<size_t>(dy) * dst->pitch + static_cast<size_t>(x0) * sizeof(Pixel), row,
-                  static_cast<size_t>(visible) * sizeof(Pixel));
-    }
-  }
-}
-
 }  // namespace
 
 SdlDisplay::SdlDisplay() : timing_(std::getenv("ORVANE_FRAME_TIMES") != nullptr) {
@@ -396,11 +350,10 @@ void SdlDisplay::PresentToWindowSurface() {
     return;
   }
   if (coloursFormat_ != ws->format->format) {
-    colours_.resize(65536);
     for (uint32_t v = 0; v < 65536; ++v) {
       const uint32_t r = v >> 11, g = (v >> 5) & 63, b = v & 31;
-      colours_[v] = SDL_MapRGB(ws->format, static_cast<uint8_t>(r << 3 | r >> 2), static_cast<uint8_t>(g << 2 | g >> 4),
-                               static_cast<uint8_t>(b << 3 | b >> 2));
+      scaler_.colours[v] = SDL_MapRGB(ws->format, static_cast<uint8_t>(r << 3 | r >> 2),
+                                      static_cast<uint8_t>(g << 2 | g >> 4), static_cast<uint8_t>(b << 3 | b >> 2));
     }
     coloursFormat_ = ws->format->format;
   }
@@ -409,19 +362,16 @@ void SdlDisplay::PresentToWindowSurface() {
   if (fresh) SDL_FillRect(ws, nullptr, SDL_MapRGB(ws->format, 0, 0, 0));
   // SDL's surface has the size SDL believes the window to have; only the real drawable's part shows
   const Placement at = Letterbox(back_.Width(), back_.Height(), std::min(ws->w, realW_), std::min(ws->h, realH_));
-  if (bytes == 4) {
-    ScaleInto<uint32_t>(back_, ws, at, colours_, scaledRow_);
-  } else {
-    ScaleInto<uint16_t>(back_, ws, at, colours_, scaledRow_);
-  }
+  const std::vector<RowBand>& bands = scaler_.Draw(back_, {ws->pixels, ws->pitch, ws->w, ws->h, bytes}, at, fresh);
   if (SDL_MUSTLOCK(ws)) SDL_UnlockSurface(ws);
   if (fresh) {
     SDL_UpdateWindowSurface(window_);
-  } else {
-    // Only the picture changes: the black around it is already on screen.
-    SDL_Rect r{std::max(0, at.x), std::max(0, at.y), std::min(ws->w, back_.Width() * at.scale),
-               std::min(ws->h, back_.Height() * at.scale)};
-    SDL_UpdateWindowSurfaceRects(window_, &r, 1);
+  } else if (!bands.empty()) {
+    // Only the rows of the picture that changed: the black around it and the rest are on screen.
+    updateRects_.clear();
+    const int x = std::max(0, at.x), w = std::min(ws->w - x, back_.Width() * at.scale);
+    for (const RowBand& band : bands) updateRects_.push_back({x, band.top, w, band.bottom - band.top});
+    SDL_UpdateWindowSurfaceRects(window_, updateRects_.data(), static_cast<int>(updateRects_.size()));
   }
   lastWindowSurface_ = ws;
   lastBackW_ = back_.Width();

@@ -14,6 +14,7 @@
 
 #include "platform/sdl/FrameLog.h"
 #include "platform/video/Display.h"
+#include "platform/video/Scaler.h"
 
 namespace platform {
 
@@ -74,12 +75,12 @@ class SdlDisplay final : public Display {
   int textureW_ = 0, textureH_ = 0;
 
   Surface back_{320, 240};
-  // RGB565 to the window surface's pixel format, made when that format is first seen.
-  std::vector<uint32_t> colours_;
+  // Our scaler, its RGB565 to window-surface table made when that format is first seen.
+  Scaler scaler_;
   uint32_t coloursFormat_ = 0;
+  std::vector<SDL_Rect> updateRects_;
   SDL_Surface* lastWindowSurface_ = nullptr;
   int lastBackW_ = 0, lastBackH_ = 0;
-  std::vector<uint32_t> scaledRow_;
 
   bool focused_ = true;  // until the window is told it lost the focus
   int realW_ = 0, realH_ = 0;     // the drawable's size as the X server has it
