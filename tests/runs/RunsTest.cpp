@@ -93,48 +93,6 @@ TEST(RouteCheck, HoldsAStandingPlayerToItsRowsInItsColumns) {
   EXPECT_EQ(high.Describe(), "high route, columns 10-20, rows 0-3");
 }
 
-// Jumps onto the right edge of a loop's lower-right piece, where the wall is all but upright:
-// the fall turns into a speed along the curve no greater than the fall's own (once a speed of 50
-// to 150 threw the player down through the ground), and a fall that starts on that wall moves as
-// a fall (once the wall's mode stayed set in the air and the fall speed drove the player
-// sideways through the whole act). The player lives on and never moves faster than a dash.
-class LoopEdge : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(LoopEdge, LandingThereIsNoDeathAndNoFlight) {
-  const std::string file = GetParam();
-  const RunName run = *ParseRunName(file.substr(0, file.find('-', file.find('-', file.find('-') + 1) + 1)));
-  const platform::KeyScript script = platform::KeyScript::Load((kRuns / "loop-edge" / (file + ".keys")).string());
-  const PlayFolder folder(kData, run.character);
-  Game game(run, folder.path());
-  const long last = script.Entries().back().frame;
-  constexpr double kDashSpeed = 15;
-  double fastest = 0;
-  bool caught = false;
-  for (long n = 1; n <= last + 300; ++n) {
-    const bool inAir = game.form().Airborne == -1;
-    const double x = game.form().PlayerX, y = game.form().PlayerY;
-    game.Step(script.HeldAt(n));
-    const ZoneForm& f = game.form();
-    ASSERT_EQ(f.Dying, 0) << file << ": died in frame " << n << " at x " << f.PlayerX << ", y " << f.PlayerY;
-    caught = caught || (inAir && f.OnCurve == 1);
-    fastest = std::max({fastest, std::abs(f.SpeedX), std::abs(f.PlayerX - x)});
-    ASSERT_LE(std::abs(f.PlayerX - x), kDashSpeed + 1) << file << ": frame " << n << " moved from " << x << ", " << y
-                                                      << " to " << f.PlayerX << ", " << f.PlayerY;
-  }
-  EXPECT_TRUE(caught) << file << ": the jump never landed on a curve";
-  EXPECT_LE(fastest, kDashSpeed + 1) << file;
-}
-
-INSTANTIATE_TEST_SUITE_P(Loops, LoopEdge,
-                         ::testing::Values("plumvale-0-zinto", "ashmoor-1-zinto", "ashmoor-2-zinto",
-                                           "ashmoor-2-zinto-jump"),
-                         [](const ::testing::TestParamInfo<const char*>& p) {
-                           std::string name = p.param;
-                           for (char& c : name)
-                             if (c == '-') c = '_';
-                           return name;
-                         });
-
 // A run that goes nowhere is reported as not reaching the end, with where the player stood.
 TEST(Replay, ARunThatStaysAtTheStartDoesNotReachTheEnd) {
   const RunName run = *ParseRunName("plumvale-0-zinto");
