@@ -24,6 +24,7 @@ LauncherWindow::LauncherWindow(LauncherForm& form, const std::filesystem::path& 
   set_resizable(false);
   set_position(Gtk::WIN_POS_CENTER);
   set_border_width(16);
+  FitWidthToTitle(*this);
 
   // heading
   Label1.set_markup(std::string("<b><big>") + kStatusHeading + "</big></b>");

@@ -10,7 +10,7 @@ packages=(
   libgtkmm-3.0-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick x11-utils openbox
+  xvfb xauth xdotool imagemagick x11-utils openbox tesseract-ocr
 )
 
 missing=()

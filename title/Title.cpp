@@ -1,6 +1,8 @@
 // Start-up, the sequence's motion, the keys and the start of the game.
 #include "title/Title.h"
 
+#include "assets/common/PromptFont.h"
+
 #include "engine/core/ConfigFile.h"
 #include "engine/core/Numbers.h"
 #include "platform/video/LostDisplay.h"
@@ -73,6 +75,7 @@ void Title::InitSurfaces() {
   LogoSheet = keyed("Otxt1.bmp", 165, 42);
   CharacterSheet = keyed("ZK.bmp", 161, 384);
   Backdrop = platform::LoadBitmap(dir / "Vesk.bmp", 320, 264);
+  PromptFont = keyed(assets::kPromptFontFile, assets::kPromptSheetW, assets::kPromptSheetH);
   WorkSurface = platform::Surface(320, 240);
 }
 

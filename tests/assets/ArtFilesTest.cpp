@@ -114,6 +114,7 @@ const Expected kBitmaps[] = {
     {"Data/Data/EPod.bmp", 64, 256, false},          {"Data/Data/Title/Obar.bmp", 261, 109, false},
     {"Data/Data/Title/Owng.bmp", 256, 144, false},   {"Data/Data/Title/Otxt1.bmp", 165, 42, false},
     {"Data/Data/Title/ZK.bmp", 161, 384, false},     {"Data/Data/Title/Vesk.bmp", 320, 264, true},
+    {"Data/Data/Title/Ofont.bmp", 128, 72, false},
     {"Data/Data/Save/Zone1Zinto.bmp", 200, 150, true}, {"Data/Data/Save/Zone1Kubo.bmp", 200, 150, true},
     {"Data/Data/Save/Zone2Zinto.bmp", 200, 150, true}, {"Data/Data/Save/Zone2Kubo.bmp", 200, 150, true},
     {"Ringdepth/back.bmp", 320, 240, true},          {"Ringdepth/ring.bmp", 128, 144, false},
