@@ -29,12 +29,13 @@ compose() {  # compose NAME ZONE CHARACTER FRAMES [zonesim options]
     --png "$work/$name.png" "$@" >/dev/null || { echo "FAIL: zonesim could not compose $name"; failures=$((failures + 1)); }
 }
 
-# read PICTURE CROP PAGE-MODE THRESHOLD EXPECTED [CLEAN-UP]: the crop is enlarged, cut at THRESHOLD
-# per cent of white so that the light letters turn dark on white, and read as capitals
+# read_back PICTURE CROP PAGE-MODE EXPECTED OPERATIONS...: the crop is enlarged four times, turned
+# by OPERATIONS into dark letters on white, and read as capitals
 read_back() {
-  local picture=$1 crop=$2 mode=$3 threshold=$4 expected=$5 got
-  convert "$work/$picture.png" -crop "$crop" +repage -filter point -resize 400% -colorspace gray \
-    -threshold "$threshold%" -negate ${6:-} -bordercolor white -border 24 "$work/line.png"
+  local picture=$1 crop=$2 mode=$3 expected=$4 got
+  shift 4
+  convert "$work/$picture.png" -crop "$crop" +repage -filter point -resize 400% "$@" -bordercolor white -border 24 \
+    "$work/line.png"
   got=$(tesseract "$work/line.png" - --psm "$mode" -c tessedit_char_whitelist=ABCDEFGHIJKLMNOPQRSTUVWXYZ 2>/dev/null |
     sed '/^[[:space:]]*$/d' | paste -sd'|')
   if [ "$got" = "$expected" ]; then
@@ -46,10 +47,12 @@ read_back() {
 }
 
 # word WORD PICTURE FIRST-X Y: a word of letter plates (22 pixels apart) whose first letter the game
-# draws at (FIRST-X, Y); only the letters' rows of the plates are read, and the seams between the
-# plates (dark slivers under two screen pixels wide once cut) are closed first
+# draws at (FIRST-X, Y). The letters' rows of the plates are cut at 70 per cent of white (the plates
+# are dark, the letters light), and the seams between plates (dark slivers under two screen pixels
+# wide once cut) are closed.
 word() {
-  read_back "$2" "$((${#1} * 22 - 1))x16+$3+$(($4 + 2))" 8 70 "$1" "-morphology Close Rectangle:7x1"
+  read_back "$2" "$((${#1} * 22 - 1))x16+$3+$(($4 + 2))" 8 "$1" \
+    -colorspace gray -threshold 70% -negate -morphology Close Rectangle:7x1
 }
 
 playing=(--set ControlOn=1 --set TitleCardSlide=351)
@@ -71,8 +74,9 @@ word KUBO clear-kubo 62 64
 word HAS clear-kubo 172 64
 word PASSED clear-zinto 62 96
 word PASSED clear-kubo 62 96
-# the status bar's labels block (drawn at 17, 9), left of the numbers
-read_back clear-zinto 36x43+17+9 6 45 "SCORE|TIME|RINGS"
+# the status bar's labels block (drawn at 17, 9), left of the numbers: gold on a lavender sky, told
+# apart by red outweighing blue
+read_back clear-zinto 36x43+17+9 6 "SCORE|TIME|RINGS" -fx "r-b" -threshold 10% -negate
 
 [ "$failures" -eq 0 ] && echo "all lines read back" && exit 0
 exit 1
