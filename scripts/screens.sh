@@ -43,8 +43,10 @@ shot card-ashmoor ashmoor 0 100
 shot actclear-zinto plumvale 0 60 "${playing[@]}" --set PlayerX=9770 --set PlayerY=700 --set ActDone=1
 shot actclear-kubo ashmoor 1 60 "${playing[@]}" --set PlayerX=9770 --set PlayerY=300 --set ActDone=1
 shot hud plumvale 0 30 "${playing[@]}"
-shot dying-zinto plumvale 0 16 "${playing[@]}" --set Dying=1 --set DeathY=120 --set DeathSpeedY=-7
-shot dying-kubo plumvale 1 16 "${playing[@]}" --set Dying=1 --set DeathY=120 --set DeathSpeedY=-7
+shot dying-zinto plumvale 0 16 "${playing[@]}" --set PlayerX=400 --set PlayerY=600 --set Dying=1 --set DeathY=120 --set DeathSpeedY=-7
+shot dying-kubo plumvale 1 16 "${playing[@]}" --set PlayerX=400 --set PlayerY=600 --set Dying=1 --set DeathY=120 --set DeathSpeedY=-7
+shot rocks-ashmoor ashmoor 0 20 "${playing[@]}" --set PlayerX=5560 --set PlayerY=820
+shot hedge-plumvale plumvale 0 20 "${playing[@]}" --set PlayerX=3380 --set PlayerY=820
 shot capsule ashmoor 0 30 --act 2 "${playing[@]}" --set ActIndex=2 --set PlayerX=9804 --set PlayerY=780
 shot capsule-kubo ashmoor 1 30 --act 2 "${playing[@]}" --set ActIndex=2 --set PlayerX=9804 --set PlayerY=780
 

@@ -128,6 +128,7 @@ void LogoLetter(Image& m, char ch, double x, double y, Rgb c) {
 }
 
 Image TitleLogo() {
+  constexpr double kOddRowShade = 0.7;
   constexpr int kLetterW = 24, kGap = 3, kTop = 3;
   const std::string word = "ORVANE";
   Image letters(165, 42);
@@ -147,6 +148,12 @@ Image TitleLogo() {
   Outline(letters);
   s.Paste(letters, 0, 0);
   Outline(s);
+  // While the logo waves its odd rows swing against the even ones: they are painted a shade darker,
+  // so the bright even rows read as the word and the odd ones trail as its shadow; once the logo
+  // settles they give it a fine engraved line.
+  for (int y = 1; y < 42; y += 2)
+    for (int x = 0; x < 165; ++x)
+      if (s.Opaque(x, y) && !(s.Get(x, y) == kInk)) s.Set(x, y, Shade(s.Get(x, y), kOddRowShade));
   return s;
 }
 
@@ -212,27 +219,28 @@ void WriteLauncherArt(const std::filesystem::path& game) {
 
 void WriteRingDemoArt(const std::filesystem::path& game) {
   const auto dir = game / "Ringdepth";
-  // The floor's far rows meet at screen row 120 (the demo's projection centre), so the horizon
-  // is painted there.
+  // The floor's far rows meet at screen row 120 (the demo's projection centre), so the horizon is
+  // painted there. The floor is a grid floating in open space, mirrored about the horizon: the
+  // Up and Down keys move the eye through the floor's plane, and from below it the grid runs
+  // above the horizon, where it must read as the same grid seen from underneath, not as lines
+  // scratched across a sky. A glow at the vanishing point is where the ring line leads.
   constexpr int kHorizon = 120;
   Image back(320, 240);
   for (int y = 0; y < 240; ++y)
     for (int x = 0; x < 320; ++x) {
-      Rgb c;
-      if (y < kHorizon) {
-        c = Mix({20, 16, 60}, {200, 110, 170}, std::pow(y / static_cast<double>(kHorizon), 1.6));
-        if (Hash(x, y, 3) > 0.996 && y < kHorizon - 40) c = {255, 250, 230};  // stars
-      } else {
-        c = Mix({70, 30, 80}, {24, 14, 40}, (y - kHorizon) / static_cast<double>(240 - kHorizon));
-        if (y == kHorizon) c = {255, 200, 160};
-      }
+      const double d = std::abs(y - kHorizon) / static_cast<double>(kHorizon);  // 0 at the horizon
+      Rgb c = Mix({200, 110, 170}, {14, 10, 40}, std::pow(std::min(d, 1.0), 0.45));
+      if (Hash(x, y, 3) > 0.995 && d > 0.25) c = Mix(c, {255, 250, 230}, d);  // stars, fading near the glow
+      if (y == kHorizon) c = {255, 200, 160};
       back.Set(x, y, c);
     }
-  // a low sun on the horizon
-  for (int y = kHorizon - 30; y < kHorizon; ++y)
-    for (int x = 130; x < 190; ++x)
-      if (std::hypot(x - 160, y - kHorizon) < 28)
-        back.Set(x, y, Mix({255, 230, 170}, {255, 150, 120}, (kHorizon - y) / 30.0));
+  for (int y = kHorizon - 24; y <= kHorizon + 24; ++y)
+    for (int x = 136; x <= 184; ++x) {
+      const double r = std::hypot(x - 160, y - kHorizon);
+      if (r < 7) back.Set(x, y, {255, 246, 220});
+      else if (r < 10) back.Set(x, y, {255, 200, 160});
+      else if (r < 16 && Bayer(x, y) < (16 - r) / 8) back.Set(x, y, Mix(back.Get(x, y), {255, 200, 160}, 0.5));
+    }
   SaveBmp(dir / "back.bmp", back, true);
 
   Image rings(128, 144);
