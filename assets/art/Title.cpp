@@ -92,29 +92,31 @@ Image TitleWings() {
   return s;
 }
 
-// The logo's letters, each a solid shape in a 24x32 box. The strokes are broad (6 pixels) and
-// every bar is at least 6 rows tall: while the logo waves, its even and odd rows swing apart, and
-// each half must still show every stroke of every letter.
-void LogoLetter(Image& m, char ch, double x, double y, Rgb c) {
-  auto poly = [&](std::vector<double> xy) {
-    for (size_t i = 0; i < xy.size(); i += 2) xy[i] += x, xy[i + 1] += y;
-    FillPolygon(m, xy, c);
+// The logo's letters, each a solid shape drawn in a 24x32 box and squeezed to its height. The
+// strokes are broad (6 pixels) and every bar several rows tall: while the logo waves, its even and
+// odd rows swing apart, and each half must still show every stroke of every letter. The letters
+// are kept low (26 rows), because the settled ripple bends a tall letter further out of shape.
+void LogoLetter(Image& m, char ch, double x, double y, double h, Rgb c) {
+  const double sy = h / 32;  // the shapes are drawn in a 24x32 box, squeezed to height h
+  auto place = [&](std::vector<double> xy) {
+    for (size_t i = 0; i < xy.size(); i += 2) xy[i] += x, xy[i + 1] = y + xy[i + 1] * sy;
+    return xy;
   };
-  auto hole = [&](std::vector<double> xy) {
-    for (size_t i = 0; i < xy.size(); i += 2) xy[i] += x, xy[i + 1] += y;
-    FillPolygon(m, xy, kClear);
-  };
+  auto poly = [&](std::vector<double> xy) { FillPolygon(m, place(std::move(xy)), c); };
+  auto hole = [&](std::vector<double> xy) { FillPolygon(m, place(std::move(xy)), kClear); };
   switch (ch) {
     case 'O':
-      FillEllipse(m, x + 12, y + 16, 12, 16, c);
-      FillEllipse(m, x + 12, y + 16, 5.5, 9.5, kClear);
+      FillEllipse(m, x + 12, y + 16 * sy, 12, 16 * sy, c);
+      FillEllipse(m, x + 12, y + 16 * sy, 5.5, 9.5 * sy, kClear);
       break;
     case 'R':
       poly({0, 0, 16, 0, 21, 2, 24, 6, 24, 12, 21, 16, 16, 18, 6, 18, 6, 32, 0, 32});
       hole({6, 6, 15, 6, 18, 8, 18, 10, 15, 12, 6, 12});
       poly({10, 16, 17, 16, 24, 32, 17, 32});
       break;
-    case 'V': poly({0, 0, 7, 0, 12, 21, 17, 0, 24, 0, 15.5, 32, 8.5, 32}); break;
+    case 'V':  // the arms meet low, with no stem: a rippled V must not turn into a Y
+      poly({0, 0, 7, 0, 12, 25, 17, 0, 24, 0, 14.5, 32, 9.5, 32});
+      break;
     case 'A':
       poly({8.5, 0, 15.5, 0, 24, 32, 17.5, 32, 16, 26, 8, 26, 6.5, 32, 0, 32});
       hole({12, 8, 14.6, 20, 9.4, 20});
@@ -129,17 +131,18 @@ void LogoLetter(Image& m, char ch, double x, double y, Rgb c) {
 
 Image TitleLogo() {
   constexpr double kOddRowShade = 0.7;
-  constexpr int kLetterW = 24, kGap = 3, kTop = 3;
+  constexpr int kLetterW = 24, kGap = 3, kLetterH = 26, kTop = 3 + (32 - kLetterH) / 2;
   const std::string word = "ORVANE";
   Image letters(165, 42);
   for (size_t i = 0; i < word.size(); ++i)
-    LogoLetter(letters, word[i], 3 + static_cast<double>(i) * (kLetterW + kGap), kTop, kGold[2]);
+    LogoLetter(letters, word[i], 3 + static_cast<double>(i) * (kLetterW + kGap), kTop, kLetterH, kGold[2]);
   // gold, lighter towards the top, with a pale band across the upper third
   for (int y = 0; y < 42; ++y)
     for (int x = 0; x < 165; ++x) {
       if (!letters.Opaque(x, y)) continue;
       const int r = y - kTop;
-      letters.Set(x, y, r < 4 ? kGold[3] : (r < 9 ? Rgb{255, 255, 236} : (r < 20 ? kGold[2] : (r < 27 ? kGold[1] : kGold[0]))));
+      const double t = r / static_cast<double>(kLetterH);
+      letters.Set(x, y, t < 0.12 ? kGold[3] : (t < 0.28 ? Rgb{255, 255, 236} : (t < 0.62 ? kGold[2] : (t < 0.84 ? kGold[1] : kGold[0]))));
     }
   Image s(165, 42);
   for (int y = 0; y < 42; ++y)
