@@ -4,7 +4,7 @@
 # demo as real windows under a private X server with a window manager, and the zone screens
 # (title cards, act-clear, status bar, dying, capsule, foreground pieces) composed by zonesim.
 #   screens.sh GAME_DIR ZONESIM OUT_DIR
-# Needs Xvfb, openbox, xdotool and ImageMagick's import.
+# Needs Xvfb, openbox, bc and ImageMagick's import.
 set -uo pipefail
 
 game_src=$1
@@ -65,9 +65,11 @@ sleep 1
 printf '\x01\x00\x00' >"$game/Data/Orvane.cfg"
 
 (cd "$game" && exec "$game/Orvane" >"$work/orvane.log" 2>&1) &
-start=$(date +%s.%N)
+# seconds after the start: circles, flight, the logo waving hard, waving less, settled, the prompt
+previous=0
 for at in 2 4 5.2 5.6 6 6.6 7.5 9 12; do
-  sleep "$(echo "$at - ($(date +%s.%N) - $start)" | bc)" 2>/dev/null
+  sleep "$(echo "$at - $previous" | bc)"
+  previous=$at
   import -window root "$out/title-$at.png"
 done
 for pid in $(pgrep -f "^$game/Orvane" 2>/dev/null); do kill "$pid"; done
