@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config git
-  libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libx11-dev zlib1g-dev fonts-dejavu-core
+  libsdl2-dev libsdl2-mixer-dev libx11-dev zlib1g-dev
   libgtkmm-3.0-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
