@@ -171,6 +171,9 @@ Image DuneWall() {
   return t;
 }
 
+// How deep the sand's surface is drawn solid; below it the sand is see-through.
+constexpr double kSandCrust = 10;
+
 Image SandFront(int variant) {
   // Sinking sand in the dusk: wind ripples that wander across the surface, darker with depth,
   // a little of the red sky in it; seamless across neighbouring cells.
@@ -190,6 +193,9 @@ Image SandFront(int variant) {
       c = Mix(c, dusk, 0.18 + (variant == 1 ? 0.12 : 0));
       if (d < 1.5) c = kSand[3];
       if (Hash(x, y, 62 + variant) > 0.985) c = Mix(c, kSand[0], 0.6);
+      // below its crust the sand is a screen of grains, every other pixel, so that a player
+      // sinking in it stays in sight
+      if (d >= kSandCrust && (x + y) % 2 == 1) continue;
       t.Set(x, y, c);
     }
     t.Set(x, static_cast<int>(std::ceil(top)) - 1, kInk);
