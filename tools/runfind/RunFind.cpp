@@ -76,6 +76,7 @@ struct Options {
   bool plain = false;      // so does a shield or invincibility taken from a box
   bool shorten = true;     // drop the entries the run does without
   bool traps = false;      // explore the whole act and report the places with no way on
+  bool firstPlay = false;  // play the act as a first-timer and report the clock at its end
 };
 
 // Every number of the search's options is 0 or more.
@@ -102,6 +103,7 @@ Options Parse(const std::vector<std::string>& args) {
     else if (a == "--plain") o.plain = true;
     else if (a == "--keep-all") o.shorten = false;
     else if (a == "--traps") o.traps = true;
+    else if (a == "--first-play") o.firstPlay = true;
     else throw UsageError{"unknown option: " + a};
   }
   if (o.data.empty() || o.run.empty()) throw UsageError{"--data and --run are required"};
@@ -551,6 +553,22 @@ int RunRunFind(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (!run) {
     err << "runfind: bad run name: " << o.run << " (zone-act-character[-route], e.g. ashmoor-1-kubo or ashmoor-1-kubo-high)\n";
     return 2;
+  }
+  if (o.firstPlay) {
+    try {
+      const runs::RunOutcome first = runs::PlayFirstTime(*run, o.data, o.limit);
+      out << "runfind: " << run->Text() << ": a first play " << (first.reached ? "reached" : "did not reach")
+          << " the act's end" << (first.reached ? " with " + std::to_string(first.clockAtEnd / 60) + ":" +
+                                                       (first.clockAtEnd % 60 < 10 ? "0" : "") +
+                                                       std::to_string(first.clockAtEnd % 60) + " on the clock"
+                                                 : "")
+          << " (frame " << first.frames << ", " << first.deaths << (first.deaths == 1 ? " death" : " deaths")
+          << (first.gameOver ? ", game over at x " + std::to_string(static_cast<int>(first.x)) : "") << ")\n";
+      return first.reached ? 0 : 1;
+    } catch (const std::exception& e) {
+      err << "runfind: " << e.what() << "\n";
+      return 1;
+    }
   }
   if (o.out.empty()) o.out = run->Text() + ".keys";
   try {

@@ -266,4 +266,94 @@ RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const f
   return o;
 }
 
+namespace {
+
+// The first-timer's habits.
+constexpr double kSeesAhead = 120;     // jumps at an enemy or hazard this near ahead...
+constexpr double kTooNear = 16;        // ...but not one already under it
+constexpr double kSameLevel = 80;      // ...at about its own height
+constexpr int kJumpFrames = 14;        // a jump holds Control this long, then lets go
+constexpr int kHeldUpFrames = 20;      // moving less than a pixel a frame this long is being held up
+constexpr int kBackOffAfter = 240;     // held up this long on the same spot: back off to the left
+constexpr int kBackOffFrames = 40;
+constexpr double kSameSpot = 32;
+constexpr int kPatrolSweep = 129;      // a patrol sweeps this far right of its place
+
+bool IsDanger(uint8_t kind) { return kind == 13 || kind == 15 || (kind >= 29 && kind <= 31); }
+
+bool DangerAhead(const ZoneForm& f) {
+  const double x = f.PlayerX + 20, y = f.PlayerY + 19;
+  for (int i = 0; i <= 300; ++i) {
+    if (!IsDanger(f.ItemKind[i])) continue;
+    const double left = f.ItemX[i], right = left + (f.ItemKind[i] == 29 ? kPatrolSweep + 64 : 32);
+    if (left - x > kTooNear && left - x < kSeesAhead && std::abs(f.ItemY[i] - y) < kSameLevel) return true;
+    if (x >= left && x <= right && f.ItemKind[i] == 29 && std::abs(f.ItemY[i] - y) < kSameLevel) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+RunOutcome PlayFirstTime(const RunName& run, const fs::path& data, long limit, platform::KeyScript* keys) {
+  const PlayFolder folder(data, run.character);
+  Game game(run, folder.path());
+  ZoneForm& f = game.form();
+  RunOutcome o;
+  constexpr uint32_t kRight = platform::KeyScript::Bit(platform::Key::Right);
+  constexpr uint32_t kLeft = platform::KeyScript::Bit(platform::Key::Left);
+  constexpr uint32_t kJump = platform::KeyScript::Bit(platform::Key::Control);
+  int jumping = 0, letGo = 0, backingOff = 0, heldUp = 0, sameSpot = 0;
+  double spotX = f.PlayerX, lastX = f.PlayerX;
+  int16_t dying = f.Dying;
+  uint32_t lastHeld = ~0u;
+  while (!game.ended() && game.frame() < limit) {
+    uint32_t held = kRight;
+    const bool standing = f.Airborne == 0 && f.Dying == 0;
+    if (backingOff > 0) {
+      held = --backingOff > 0 ? kLeft : kRight | kJump;
+      if (backingOff == 0) jumping = kJumpFrames;
+    } else if (jumping > 0) {
+      held = kRight | kJump;
+      if (--jumping == 0) letGo = 2;
+    } else if (letGo > 0) {
+      --letGo;
+    } else if (standing && (DangerAhead(f) || heldUp >= kHeldUpFrames)) {
+      held = kRight | kJump;
+      jumping = kJumpFrames - 1;
+      heldUp = 0;
+    }
+    if (keys && held != lastHeld) keys->Hold(game.frame() + 1, held);
+    lastHeld = held;
+    game.Step(held);
+    if (game.ended()) break;
+    if (f.Dying == 1 && dying == 0) ++o.deaths;
+    dying = f.Dying;
+    heldUp = std::abs(f.PlayerX - lastX) < 1 && f.Dying == 0 ? heldUp + 1 : 0;
+    lastX = f.PlayerX;
+    if (std::abs(f.PlayerX - spotX) > kSameSpot) {
+      spotX = f.PlayerX;
+      sameSpot = 0;
+    } else if (++sameSpot >= kBackOffAfter && backingOff == 0) {
+      backingOff = kBackOffFrames;
+      sameSpot = 0;
+    }
+    o.frames = game.frame();
+    o.x = f.PlayerX;
+    o.y = f.PlayerY;
+    if (f.PlayerX > o.farthestX) {
+      o.farthestX = f.PlayerX;
+      o.farthestAt = game.frame();
+    }
+    if (ActEndReached(f)) {
+      o.reached = true;
+      o.reachedAt = game.frame();
+      o.clockAtEnd = f.ClockMinutes * 60 + f.ClockSeconds;
+      break;
+    }
+  }
+  o.ended = game.ended();
+  o.gameOver = o.ended && f.Lives < 0;
+  return o;
+}
+
 }  // namespace orvane::runs

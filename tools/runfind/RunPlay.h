@@ -137,4 +137,11 @@ struct RunOutcome {
 RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const std::filesystem::path& data,
                   long limit = kRunFrameLimit, long afterFrames = 3000);
 
+// Plays the act as a first-timer would, without knowing it: hold Right from the start, jump at an
+// enemy or a hazard just ahead or when held up, back off a little when held up for long, and go
+// on after a death. The outcome's clock at the end measures a first play at a fair pace; the
+// script it played is written to `keys` when given.
+RunOutcome PlayFirstTime(const RunName& run, const std::filesystem::path& data, long limit = kRunFrameLimit,
+                         platform::KeyScript* keys = nullptr);
+
 }  // namespace orvane::runs
