@@ -556,14 +556,17 @@ int RunRunFind(const std::vector<std::string>& args, std::ostream& out, std::ost
   }
   if (o.firstPlay) {
     try {
-      const runs::RunOutcome first = runs::PlayFirstTime(*run, o.data, o.limit);
+      KeyScript played;
+      const runs::RunOutcome first = runs::PlayFirstTime(*run, o.data, o.limit, &played);
+      if (!o.out.empty() && !(std::ofstream(o.out) << played.Format(true)))
+        throw std::runtime_error(o.out.string() + ": cannot write the key script");
       out << "runfind: " << run->Text() << ": a first play " << (first.reached ? "reached" : "did not reach")
           << " the act's end" << (first.reached ? " with " + std::to_string(first.clockAtEnd / 60) + ":" +
                                                        (first.clockAtEnd % 60 < 10 ? "0" : "") +
                                                        std::to_string(first.clockAtEnd % 60) + " on the clock"
                                                  : "")
           << " (frame " << first.frames << ", " << first.deaths << (first.deaths == 1 ? " death" : " deaths")
-          << (first.gameOver ? ", game over at x " + std::to_string(static_cast<int>(first.x)) : "") << ")\n";
+          << (first.gameOver ? ", game over" : "") << (first.reached ? "" : ", last at x " + std::to_string(static_cast<int>(first.x)) + " y " + std::to_string(static_cast<int>(first.y))) << ")\n";
       return first.reached ? 0 : 1;
     } catch (const std::exception& e) {
       err << "runfind: " << e.what() << "\n";

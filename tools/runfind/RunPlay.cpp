@@ -281,6 +281,24 @@ constexpr int kPatrolSweep = 129;      // a patrol sweeps this far right of its 
 
 bool IsDanger(uint8_t kind) { return kind == 13 || kind == 15 || (kind >= 29 && kind <= 31); }
 
+// The ground drops away just ahead: nothing to stand on within a few blocks below a point there.
+constexpr double kEdgeAhead[] = {48, 80};
+constexpr int kDropSeen = 320;
+bool EdgeAhead(const ZoneForm& f, levels::Zone zone) {
+  const levels::ZoneValues& values = levels::ValuesOf(zone);
+  const uint8_t* main = &f.BlockMap.data()[levels::kCols];  // row 0, column 0
+  const int feet = static_cast<int>(f.PlayerY) + 38;
+  for (const double ahead : kEdgeAhead) {
+    const int x = static_cast<int>(f.PlayerX + 20 + ahead);
+    if (x >= levels::kWorldWidth) return false;
+    bool ground = false;
+    for (int y = std::max(0, feet - 40); y < std::min(levels::kWorldHeight, feet + kDropSeen) && !ground; y += 4)
+      ground = levels::SolidAt(values, main, x, y);
+    if (!ground) return true;
+  }
+  return false;
+}
+
 bool DangerAhead(const ZoneForm& f) {
   const double x = f.PlayerX + 20, y = f.PlayerY + 19;
   for (int i = 0; i <= 300; ++i) {
@@ -298,6 +316,7 @@ RunOutcome PlayFirstTime(const RunName& run, const fs::path& data, long limit, p
   const PlayFolder folder(data, run.character);
   Game game(run, folder.path());
   ZoneForm& f = game.form();
+  const levels::Zone zone = run.zone == "plumvale" ? levels::Zone::PlumVale : levels::Zone::AshMoor;
   RunOutcome o;
   constexpr uint32_t kRight = platform::KeyScript::Bit(platform::Key::Right);
   constexpr uint32_t kLeft = platform::KeyScript::Bit(platform::Key::Left);
@@ -317,10 +336,12 @@ RunOutcome PlayFirstTime(const RunName& run, const fs::path& data, long limit, p
       if (--jumping == 0) letGo = 2;
     } else if (letGo > 0) {
       --letGo;
-    } else if (standing && (DangerAhead(f) || heldUp >= kHeldUpFrames)) {
+    } else if (standing && (DangerAhead(f) || EdgeAhead(f, zone) || heldUp >= kHeldUpFrames)) {
       held = kRight | kJump;
       jumping = kJumpFrames - 1;
       heldUp = 0;
+    } else if (heldUp >= kHeldUpFrames && (game.frame() / 2) % 2 == 0) {
+      held = kRight | kJump;  // held up off the ground (sinking, say): tap jump again and again
     }
     if (keys && held != lastHeld) keys->Hold(game.frame() + 1, held);
     lastHeld = held;
