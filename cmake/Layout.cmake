@@ -15,7 +15,7 @@ macro(orvane_place target destination)
       COMMAND ${CMAKE_COMMAND} -E make_directory ${GAME_DIR}/${destination}
       COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${target}> ${GAME_DIR}/${destination}/${target})
     list(APPEND _layout_depends ${target})
-    if(destination STREQUAL ".")
+    if("${destination}" STREQUAL ".")
       list(APPEND ORVANE_PLACED_PROGRAMS ${target})
     else()
       list(APPEND ORVANE_PLACED_PROGRAMS ${destination}/${target})

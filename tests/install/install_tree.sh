@@ -34,7 +34,8 @@ for program in Orvane Modepick Data/Save Data/Plumvale Data/Ashmoor Ringdepth/Ri
   [ -x "$game/$program" ] || fail "$program is not an installed program"
 done
 [ -z "$(find "$root" -name Orvane.cfg)" ] && pass "no Orvane.cfg is installed" || fail "an Orvane.cfg was installed"
-[ "$(readlink -f "$root/games/orvane")" = "$(readlink -f "$game/Orvane")" ] && pass "games/orvane is the title" ||
+[ -x "$root/games/orvane" ] && [ "$(readlink -f "$root/games/orvane")" = "$(readlink -f "$game/Orvane")" ] &&
+  pass "games/orvane is the title" ||
   fail "games/orvane leads to $(readlink -f "$root/games/orvane")"
 
 # The icons: a PNG of each size (width and height from the header).
