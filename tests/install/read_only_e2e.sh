@@ -15,7 +15,7 @@ require_installation
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
-bytes() { od -An -tu1 -v "$1" 2>/dev/null | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
+source "$(dirname "$0")/../e2e/desktop.sh"
 # every path of the prefix with its type, mode, size, time and content hash
 snapshot() {
   (cd "$prefix" && find . -printf '%p %y %m %s %T@ %l\n' | sort &&
@@ -47,22 +47,6 @@ player() {
 running() { pgrep -f "^$prefix/$1\$" >/dev/null; }
 stop_all() { for pid in $(pgrep -f "^$prefix/" 2>/dev/null); do kill "$pid" 2>/dev/null; done; }
 trap 'stop_all; chmod -R u+w "$prefix"; cleanup' EXIT
-window() {
-  local i id
-  for ((i = 0; i < $2 * 10; i++)); do
-    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-click() {
-  local place x y w h
-  place=$(grep "^place $2 " "$ui_log" | tail -1 | cut -d' ' -f3-)
-  [ -n "$place" ] || { fail "the launcher reported no place for $2"; return; }
-  read -r x y w h <<<"$place"
-  xdotool mousemove --window "$1" $((x + w / 2)) $((y + h / 2)) click 1
-}
 cfg=$home/.config/orvane/Orvane.cfg
 
 # --- the title, through the command, and S
