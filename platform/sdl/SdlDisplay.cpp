@@ -193,6 +193,11 @@ void SdlDisplay::ToggleFullScreen() {
   lastWindowSurface_ = nullptr;
 }
 
+bool SdlDisplay::FullScreen() const {
+  return window_ &&
+         (coversScreen_ || (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
 void SdlDisplay::HandleEvent(const SDL_Event& e) {
   switch (e.type) {
     case SDL_QUIT:

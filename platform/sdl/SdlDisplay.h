@@ -44,6 +44,10 @@ class SdlDisplay final : public Display {
 
   // How the picture reaches the screen, in words ("our own scaler (no graphics processor ...)").
   const std::string& Presentation() const { return presentation_; }
+
+  // Whether the window covers the desktop now (Alt+Enter or the start options decide).
+  bool FullScreen() const;
+
   // Frames flipped since the window opened (the demo playback counts its passes by them).
   int64_t FramesFlipped() const { return flips_; }
 
