@@ -2,14 +2,15 @@
 # read_only_e2e.sh BUILD_DIR: a system-wide installation played by someone who cannot write it.
 # Installs into a temporary prefix, takes away every write permission, and as an unprivileged user
 # (uid 65534 when run as root, else the caller) with a HOME of its own, under a private Xvfb, starts
-# PREFIX/games/orvane, presses S, sees the launcher and chooses 640x480. The progress and the display
+# PREFIX/games/orvane --window (a window of its own) and Escape, then PREFIX/games/orvane (full screen),
+# presses S, sees the launcher and chooses 640x480. The progress and the display
 # mode must land in that HOME's ~/.config/orvane/Orvane.cfg (1 0, then 1 0 1), no program may report a
 # fault, and not one file, mode or time in the prefix may change.
 set -uo pipefail
 build=$1
 game=$build/game  # for the shared end-to-end helpers
 source "$(dirname "$0")/../e2e/zone/zone_e2e.sh"
-require_tools Xvfb xdotool setpriv od
+require_tools Xvfb xdotool xwininfo setpriv od
 require_installation
 
 failures=0
@@ -48,10 +49,31 @@ running() { pgrep -f "^$prefix/$1\$" >/dev/null; }
 stop_all() { for pid in $(pgrep -f "^$prefix/" 2>/dev/null); do kill "$pid" 2>/dev/null; done; }
 trap 'stop_all; chmod -R u+w "$prefix"; cleanup' EXIT
 cfg=$home/.config/orvane/Orvane.cfg
+# waits up to 5 seconds for the visible window named $1 to measure $2 ("640x480"); prints its size
+size_becomes() {
+  local i id size=
+  for ((i = 0; i < 50; i++)); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1)
+    [ -n "$id" ] && size=$(xwininfo -id "$id" 2>/dev/null | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
+    [ "$size" = "$2" ] && break
+    sleep 0.1
+  done
+  echo "${size:-no window}"
+}
+
+# --- asked for a window, the title opens one at twice its picture's size (the screen is 1280x960)
+player "$prefix/games/orvane" --window >"$work/window.log" 2>&1 &
+size=$(size_becomes Orvane 640x480)
+[ "$size" = 640x480 ] && pass "orvane --window opens a 640x480 window" || fail "orvane --window: $size"
+xdotool mousemove 320 240 key Escape
+for ((i = 0; i < 50; i++)); do running "games/orvane --window" || break; sleep 0.1; done
+running "games/orvane --window" && fail "Escape did not end the title"
 
 # --- the title, through the command, and S
 player "$prefix/games/orvane" >"$work/title.log" 2>&1 &
 window Orvane 15 >/dev/null && pass "the title's window is up" || fail "no title window: $(cat "$work/title.log")"
+size=$(size_becomes Orvane 1280x960)
+[ "$size" = 1280x960 ] && pass "with no option the title covers the screen" || fail "the title's window: $size"
 sleep 1
 xdotool mousemove 320 240 key s
 for ((i = 0; i < 50; i++)); do running games/orvane || break; sleep 0.1; done
@@ -82,5 +104,5 @@ if diff "$work/before" "$work/after" >"$work/changes"; then pass "the prefix is 
   fail "the prefix changed: $(head -20 "$work/changes")"
 fi
 # the title and the launcher head their fault lines with their names
-grep -E "^(Orvane|Save): " "$work/title.log" && fail "a program reported a fault"
+grep -E "^(Orvane|Save): " "$work/window.log" "$work/title.log" && fail "a program reported a fault"
 exit $((failures > 0))
