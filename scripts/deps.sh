@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils openbox tesseract-ocr
+  desktop-file-utils appstream man-db groff-base
+  debhelper dpkg-dev lintian
 )
 
 missing=()

@@ -5,6 +5,7 @@
 
 #include "engine/core/ConfigFile.h"
 #include "engine/core/Numbers.h"
+#include "engine/core/UserFiles.h"
 #include "platform/video/LostDisplay.h"
 
 namespace orvane {
@@ -31,7 +32,7 @@ constexpr double kWaveDamping = 0.5;
 Title::Title(platform::Platform& platform, std::filesystem::path folder)
     : os_(platform), folder_(std::move(folder)) {}
 
-std::filesystem::path Title::ConfigPath() const { return folder_ / "Data" / "Orvane.cfg"; }
+std::filesystem::path Title::ConfigPath() const { return ConfigFilePath(folder_ / "Data"); }
 
 void Title::FormLoad() {
   StartUp();

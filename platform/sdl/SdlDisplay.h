@@ -1,6 +1,7 @@
-// The SDL presenter: one window, full screen on the desktop, the back buffer shown letterboxed at the
-// largest whole-number scale with black around it, Alt+Enter switching between full screen and a
-// window. Flip paces the game at a fixed 60 Hz by sleeping to the next tick of its own clock.
+// The SDL presenter: one window, full screen on the desktop or a window as the player asked, the back
+// buffer shown letterboxed at the largest whole-number scale with black around it, Alt+Enter
+// switching between full screen and a window. Flip paces the game at a fixed 60 Hz by sleeping to
+// the next tick of its own clock.
 #pragma once
 
 #include <SDL.h>
@@ -29,7 +30,8 @@ class SdlDisplay final : public Display {
   using Clock = std::chrono::steady_clock;
   static constexpr Clock::duration kFramePeriod = std::chrono::nanoseconds(1000000000 / 60);
 
-  SdlDisplay();
+  // `fullScreen`: whether the window covers the desktop until Alt+Enter says otherwise.
+  explicit SdlDisplay(bool fullScreen = true);
   ~SdlDisplay() override;
 
   void Open(const std::string& caption) override;
@@ -42,6 +44,10 @@ class SdlDisplay final : public Display {
 
   // How the picture reaches the screen, in words ("our own scaler (no graphics processor ...)").
   const std::string& Presentation() const { return presentation_; }
+
+  // Whether the window covers the desktop now (Alt+Enter or the start options decide).
+  bool FullScreen() const;
+
   // Frames flipped since the window opened (the demo playback counts its passes by them).
   int64_t FramesFlipped() const { return flips_; }
 
@@ -82,6 +88,7 @@ class SdlDisplay final : public Display {
   SDL_Surface* lastWindowSurface_ = nullptr;
   int lastBackW_ = 0, lastBackH_ = 0;
 
+  bool fullScreen_ = true;  // asked at start or by Alt+Enter; SetDisplayMode keeps to it
   bool focused_ = true;  // until the window is told it lost the focus
   int realW_ = 0, realH_ = 0;     // the drawable's size as the X server has it
   int refusedFrames_ = 0;         // frames the window has not had the size SDL asked for

@@ -72,8 +72,9 @@ struct SdlPlatform::Impl {
   SeededRandom seeded{1};
   Platform platform;
 
-  explicit Impl(bool demoPlayback)
-      : demo(demoPlayback ? MakeDemo() : nullptr),
+  Impl(const StartOptions& options, bool demoPlayback)
+      : display(options.fullScreen),
+        demo(demoPlayback ? MakeDemo() : nullptr),
         platform{display,
                  audio,
                  demo ? static_cast<Input&>(*demo) : input,
@@ -92,7 +93,8 @@ struct SdlPlatform::Impl {
   }
 };
 
-SdlPlatform::SdlPlatform(bool demoPlayback) : impl_(std::make_unique<Impl>(demoPlayback)) {}
+SdlPlatform::SdlPlatform(const StartOptions& options, bool demoPlayback)
+    : impl_(std::make_unique<Impl>(options, demoPlayback)) {}
 SdlPlatform::~SdlPlatform() = default;
 Platform& SdlPlatform::Get() { return impl_->platform; }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <set>
 #include <thread>
 
@@ -54,6 +55,29 @@ TEST(SdlKeys, EveryGameKeyHasItsOwnKeyboardKey) {
   EXPECT_EQ(SdlInput::ScancodeOf(Key::Z), SDL_SCANCODE_Z);
   EXPECT_EQ(SdlInput::ScancodeOf(Key::Digit0), SDL_SCANCODE_0);
   EXPECT_EQ(SdlInput::ScancodeOf(Key::Digit9), SDL_SCANCODE_9);
+}
+
+// --window and --fullscreen: the window opens as asked, and setting a display mode keeps it so.
+TEST(SdlWindowMode, TheWindowOpensAsAskedAndTheDisplayModeKeepsIt) {
+  // SDL offers its window-less driver only when the environment names it
+  const char* old = std::getenv("SDL_VIDEODRIVER");
+  const std::string saved = old ? old : "";
+  ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+  ASSERT_EQ(SDL_VideoInit(nullptr), 0) << SDL_GetError();
+  for (const bool fullScreen : {false, true}) {
+    SdlDisplay display(fullScreen);
+    display.Open("window mode");
+    EXPECT_EQ(display.FullScreen(), fullScreen);
+    display.SetDisplayMode(640, 480);
+    EXPECT_EQ(display.FullScreen(), fullScreen);
+    display.RestoreDisplayMode();  // a program gives the desktop back
+    display.Open("window mode");
+    display.SetDisplayMode(320, 240);
+    EXPECT_EQ(display.FullScreen(), fullScreen);
+  }
+  SDL_VideoQuit();
+  if (old) ::setenv("SDL_VIDEODRIVER", saved.c_str(), 1);
+  else ::unsetenv("SDL_VIDEODRIVER");
 }
 
 // Only lower bounds on time: a busy machine can make a frame later, never earlier.
