@@ -137,9 +137,9 @@ void SdlDisplay::Open(const std::string& caption) {
   }
   window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              back_.Width() * kWindowScale, back_.Height() * kWindowScale,
-                             SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE);
+                             (fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) | SDL_WINDOW_RESIZABLE);
   if (!window_) Fail(std::string("SDL_CreateWindow: ") + SDL_GetError());
-  SDL_ShowCursor(SDL_DISABLE);
+  SDL_ShowCursor(fullScreen_ ? SDL_DISABLE : SDL_ENABLE);
   if (path_ == PresentPath::Renderer) CreateRenderer();
   if (Verbose() || timing_) std::fprintf(stderr, "presenting with %s\n", presentation_.c_str());
   Present();  // black until the first frame
@@ -163,7 +163,7 @@ void SdlDisplay::CreateRenderer() {
 void SdlDisplay::SetDisplayMode(int width, int height) {
   if (width <= 0 || height <= 0) Fail("SetDisplayMode: bad size " + std::to_string(width) + "x" + std::to_string(height));
   back_ = Surface(width, height);
-  if (window_ && !coversScreen_ && !(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP)) {
+  if (window_ && fullScreen_ && !coversScreen_ && !(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP)) {
     SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
     SDL_ShowCursor(SDL_DISABLE);
   }
@@ -189,6 +189,8 @@ void SdlDisplay::ToggleFullScreen() {
   SDL_ShowCursor(full ? SDL_ENABLE : SDL_DISABLE);
   focused_ = true;  // the switch itself is no loss of the display
   lastWindowSurface_ = nullptr;
+  fullScreen_ = !full;
+  if (onFullScreenToggled) onFullScreenToggled(fullScreen_);
 }
 
 void SdlDisplay::HandleEvent(const SDL_Event& e) {

@@ -42,6 +42,12 @@ class SdlDisplay final : public Display {
 
   // How the picture reaches the screen, in words ("our own scaler (no graphics processor ...)").
   const std::string& Presentation() const { return presentation_; }
+
+  // Full screen or a window: the choice the window opens with and SetDisplayMode restores, changed by
+  // Alt+Enter, which reports the new choice so that it can be remembered.
+  void SetFullScreen(bool fullScreen) { fullScreen_ = fullScreen; }
+  std::function<void(bool fullScreen)> onFullScreenToggled;
+
   // Frames flipped since the window opened (the demo playback counts its passes by them).
   int64_t FramesFlipped() const { return flips_; }
 
@@ -82,6 +88,7 @@ class SdlDisplay final : public Display {
   SDL_Surface* lastWindowSurface_ = nullptr;
   int lastBackW_ = 0, lastBackH_ = 0;
 
+  bool fullScreen_ = true;
   bool focused_ = true;  // until the window is told it lost the focus
   int realW_ = 0, realH_ = 0;     // the drawable's size as the X server has it
   int refusedFrames_ = 0;         // frames the window has not had the size SDL asked for
