@@ -258,13 +258,26 @@ std::string FormatSettings(const Settings& s) {
   return out;
 }
 
+namespace {
+
+// The player's own folder, $XDG_CONFIG_HOME/orvane; empty for a user without a home folder.
+std::filesystem::path PlayerFolder() {
+  try {
+    return ConfigHome() / "orvane";
+  } catch (const FatalError&) {
+    return {};
+  }
+}
+
+}  // namespace
+
 std::filesystem::path SettingsFile() {
-  const std::filesystem::path folder = UserFolder();
+  const std::filesystem::path folder = PlayerFolder();
   return folder.empty() ? folder : folder / "settings.ini";
 }
 
 std::filesystem::path ControllerMappingFile() {
-  const std::filesystem::path folder = UserFolder();
+  const std::filesystem::path folder = PlayerFolder();
   return folder.empty() ? folder : folder / "gamecontrollerdb.txt";
 }
 
@@ -318,7 +331,8 @@ Settings ReadSettings(const std::filesystem::path& file, const SettingsNames& na
 }
 
 void WriteSettingsFile(const std::filesystem::path& file, const std::string& text) {
-  CreateUserFolder(file.parent_path());
+  if (file.empty()) Fail("cannot find a home folder to keep the player's settings in");
+  MakeFolder(file.parent_path());
   std::string temp = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) Fail(file.string() + ": cannot write (" + std::strerror(errno) + ")");

@@ -1,5 +1,5 @@
 // The player's settings: which keys play each action, the game controller, the two volumes and the
-// window, kept in one plain-text file per user (UserFolder()/settings.ini):
+// window, kept in one plain-text file per user ($XDG_CONFIG_HOME/orvane/settings.ini):
 //
 //   [keys]        left = Left, A          (SDL key names; an action may have several keys)
 //   [audio]       music = 80              (0 to 100; 0 is silent, the music still runs)
@@ -98,7 +98,8 @@ std::string JoinNames(const Names& names);
 // The other action of the same list already bound to `name`, if any.
 std::optional<size_t> ActionUsing(const std::array<Names, kActionCount>& keys, const std::string& name, size_t except);
 
-// Where the settings and the player's own controller mappings live.
+// Where the settings and the player's own controller mappings live: $XDG_CONFIG_HOME/orvane/ (empty
+// paths for a user without a home folder).
 std::filesystem::path SettingsFile();
 std::filesystem::path ControllerMappingFile();
 

@@ -1,10 +1,14 @@
 #include "platform/system/UserFolder.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
-#include <system_error>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/system/Error.h"
 
@@ -12,26 +16,44 @@ namespace platform {
 
 namespace {
 
+constexpr mode_t kPrivateFolder = 0700;
+
 std::filesystem::path HomeFolder() {
-  if (const char* home = std::getenv("HOME"); home && *home == '/') return home;
-  if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir && *pw->pw_dir == '/') return pw->pw_dir;
-  return {};
+  if (const char* home = std::getenv("HOME"); home && *home) return home;
+  std::vector<char> buffer(16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_dir &&
+      *found->pw_dir)
+    return found->pw_dir;
+  Fail("cannot find the home folder: HOME is not set and the user has no entry with one");
 }
 
 }  // namespace
 
-std::filesystem::path UserFolder() {
-  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/')
-    return std::filesystem::path(config) / "orvane";
-  const std::filesystem::path home = HomeFolder();
-  return home.empty() ? home : home / ".config" / "orvane";
+std::filesystem::path ConfigHome() {
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') return xdg;
+  return HomeFolder() / ".config";
 }
 
-void CreateUserFolder(const std::filesystem::path& folder) {
-  if (folder.empty()) Fail("no home folder to keep the player's settings in (HOME is not set)");
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
-  if (ec) Fail(folder.string() + ": cannot create the folder (" + ec.message() + ")");
+void MakeFolder(const std::filesystem::path& folder) {
+  // Parents first, each made only when missing, so an existing folder keeps its own mode.
+  std::filesystem::path made;
+  for (const auto& part : folder) {
+    made /= part;
+    if (::mkdir(made.c_str(), kPrivateFolder) == 0 || errno == EEXIST) {
+      struct stat st {};
+      if (::stat(made.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        Fail(made.string() + ": cannot create the folder (something else of that name is in the way)");
+      continue;
+    }
+    Fail(made.string() + ": cannot create the folder (" + std::strerror(errno) + ")");
+  }
+}
+
+bool MayWriteIn(const std::filesystem::path& folder) {
+  if (::access(folder.c_str(), W_OK) == 0) return true;
+  return errno != EACCES && errno != EROFS && errno != EPERM;
 }
 
 }  // namespace platform

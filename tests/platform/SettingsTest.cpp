@@ -13,7 +13,6 @@
 #include "platform/sdl/SdlInput.h"
 #include "platform/sdl/SdlSettings.h"
 #include "platform/system/Error.h"
-#include "platform/system/UserFolder.h"
 #include "tests/programs/TempFolder.h"
 
 namespace platform {
@@ -160,14 +159,12 @@ TEST(SettingsFile, WritingReplacesTheFileWholeAndAltEnterChangesOnlyItsLine) {
   EXPECT_EQ(ReadText(dir.path() / "elsewhere"), "keep");
 }
 
-TEST(UserFolder, FollowsXdgConfigHomeOrTheHomeFolder) {
+TEST(SettingsFile, LivesInThePlayersOwnFolder) {
   const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
   const std::string xdg = savedXdg ? savedXdg : "";
   ::setenv("XDG_CONFIG_HOME", "/tmp/cfg", 1);
-  EXPECT_EQ(UserFolder(), "/tmp/cfg/orvane");
-  ::setenv("XDG_CONFIG_HOME", "relative/cfg", 1);  // not absolute: ignored
-  EXPECT_EQ(UserFolder(), std::filesystem::path(std::getenv("HOME")) / ".config/orvane");
-  EXPECT_EQ(SettingsFile(), UserFolder() / "settings.ini");
+  EXPECT_EQ(SettingsFile(), "/tmp/cfg/orvane/settings.ini");
+  EXPECT_EQ(ControllerMappingFile(), "/tmp/cfg/orvane/gamecontrollerdb.txt");
   if (savedXdg) ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1); else ::unsetenv("XDG_CONFIG_HOME");
 }
 
