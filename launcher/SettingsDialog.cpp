@@ -94,9 +94,14 @@ SettingsDialog::SettingsDialog(Gtk::Window& parent, std::filesystem::path folder
   message_.set_margin_top(6);
   get_content_area()->pack_start(message_, Gtk::PACK_SHRINK);
   restore_ = add_button("Restore defaults", kRestoreDefaults);
-  add_button("Cancel", Gtk::RESPONSE_CANCEL);
-  add_button("Save", Gtk::RESPONSE_OK);
+  Gtk::Button* cancel = add_button("Cancel", Gtk::RESPONSE_CANCEL);
+  Gtk::Button* save = add_button("Save", Gtk::RESPONSE_OK);
   set_default_response(Gtk::RESPONSE_OK);
+
+  std::vector<std::pair<Gtk::Widget*, std::string>> places{
+      {restore_, "RestoreDefaults"}, {cancel, "CancelSettings"}, {save, "SaveSettings"}};
+  for (size_t i = 0; i < kActionCount; ++i) places.emplace_back(&keyButtons_[i], std::string("key-") + kKeyActions[i].name);
+  LogPlacesOnFirstDraw(*this, std::move(places));
 
   // key presses reach the capture before the dialog's own keys (Escape, Enter)
   signal_key_press_event().connect(sigc::mem_fun(*this, &SettingsDialog::OnKeyPress), false);
