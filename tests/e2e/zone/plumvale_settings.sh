@@ -88,14 +88,6 @@ grep -q '^fullscreen = yes$' "$settings" || fail "Alt+Enter was not remembered: 
 [ "$(grep -v '^fullscreen' "$settings")" = "$(grep -v '^fullscreen' "$work/written.ini")" ] ||
   fail "Alt+Enter changed more than its line: $(cat "$settings")"
 
-xdotool keydown Escape; sleep 0.2; xdotool keyup Escape
-status=
-for _ in $(seq 50); do
-  if ! alive; then wait "$game_pid"; status=$?; break; fi
-  sleep 0.1
-done
-[ -n "$status" ] || fail "Plum Vale still runs 5 s after Escape"
-game_pid=
-[ "$status" -eq 0 ] || fail "Plum Vale ended with status $status: $(cat "$work/stderr.log")"
+end_with_escape "Plum Vale"
 [ ! -s "$work/stderr.log" ] || fail "unexpected output on standard error: $(cat "$work/stderr.log")"
 echo "jump = Space played, Control did not, and Alt+Enter was remembered"
