@@ -352,6 +352,11 @@ void WriteSettingsFile(const std::filesystem::path& file, const std::string& tex
     ::unlink(temp.c_str());
     Fail(file.string() + ": cannot write (" + std::strerror(error) + "); the old file is unchanged");
   }
+  // the rename itself reaches the disk with its folder
+  if (const int dir = ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
 }
 
 std::string WithSetting(std::string_view text, std::string_view section, std::string_view key, std::string_view value) {
