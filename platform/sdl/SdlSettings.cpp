@@ -5,11 +5,24 @@
 
 namespace platform {
 
+namespace {
+
+// The comma separates the keys of an action in the file, so the comma key is written "Comma".
+constexpr const char* kCommaName = "Comma";
+
+SDL_Keycode KeycodeOf(const std::string& name) {
+  if (SDL_strcasecmp(name.c_str(), kCommaName) == 0) return SDLK_COMMA;
+  return SDL_GetKeyFromName(name.c_str());
+}
+
+}  // namespace
+
 SettingsNames SdlSettingsNames() {
   return {
       [](std::string_view name) -> std::optional<std::string> {
-        const SDL_Keycode key = SDL_GetKeyFromName(std::string(name).c_str());
+        const SDL_Keycode key = KeycodeOf(std::string(name));
         if (key == SDLK_UNKNOWN) return std::nullopt;
+        if (key == SDLK_COMMA) return std::string(kCommaName);
         return std::string(SDL_GetKeyName(key));
       },
       [](std::string_view name) -> std::optional<std::string> {
@@ -45,9 +58,10 @@ std::vector<SDL_Scancode> ScancodesOf(const Names& keys, const Names& defaults) 
   const bool asAlways = keys == defaults;
   for (const std::string& name : keys) {
     SDL_Scancode code = SDL_SCANCODE_UNKNOWN;
-    if (!asAlways) code = SDL_GetScancodeFromKey(SDL_GetKeyFromName(name.c_str()));
+    const SDL_Keycode key = KeycodeOf(name);
+    if (!asAlways) code = SDL_GetScancodeFromKey(key);
     // the game's own keys, and any key the layout does not have, by position
-    if (code == SDL_SCANCODE_UNKNOWN) code = SDL_GetScancodeFromName(name.c_str());
+    if (code == SDL_SCANCODE_UNKNOWN) code = SDL_GetScancodeFromName(SDL_GetKeyName(key));
     if (code != SDL_SCANCODE_UNKNOWN) out.push_back(code);
   }
   return out;
