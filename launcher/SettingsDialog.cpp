@@ -19,6 +19,7 @@ using platform::kButtonActionCount;
 using platform::kKeyActions;
 
 constexpr int kRestoreDefaults = 1;
+constexpr size_t kZoneActionCount = 6;  // left, right, up, down, jump, quit: the zones' keys
 constexpr int kTestEffectSlot = 0, kTestMusicSlot = 1;
 constexpr const char* kTestEffect = "Ring.Wav";
 constexpr const char* kTestMusic = "Data/Music1.Wav";
@@ -35,10 +36,15 @@ SettingsDialog::SettingsDialog(Gtk::Window& parent, std::filesystem::path folder
   set_resizable(false);
 
   // keys: one row per action, the keys it has, a button to add one more
-  keys_.set_row_spacing(4);
-  keys_.set_column_spacing(8);
+  for (Gtk::Grid& page : keyPages_) {
+    page.set_row_spacing(4);
+    page.set_column_spacing(8);
+    page.set_border_width(8);
+  }
   for (size_t i = 0; i < kActionCount; ++i) {
-    const int row = static_cast<int>(i);
+    const bool zone = i < kZoneActionCount;
+    Gtk::Grid& page = keyPages_[zone ? 0 : 1];
+    const int row = static_cast<int>(zone ? i : i - kZoneActionCount);
     keyLabels_[i].set_text(kKeyActions[i].label);
     keyLabels_[i].set_halign(Gtk::ALIGN_START);
     keyButtons_[i].set_size_request(180, -1);
@@ -47,13 +53,12 @@ SettingsDialog::SettingsDialog(Gtk::Window& parent, std::filesystem::path folder
     addButtons_[i].set_tooltip_text("Click, then press one more key for this action");
     keyButtons_[i].signal_clicked().connect([this, i] { Capture(i, false); });
     addButtons_[i].signal_clicked().connect([this, i] { Capture(i, true); });
-    keys_.attach(keyLabels_[i], 0, row);
-    keys_.attach(keyButtons_[i], 1, row);
-    keys_.attach(addButtons_[i], 2, row);
+    page.attach(keyLabels_[i], 0, row);
+    page.attach(keyButtons_[i], 1, row);
+    page.attach(addButtons_[i], 2, row);
   }
-  keysBox_.set_border_width(8);
-  keysBox_.pack_start(keys_, Gtk::PACK_SHRINK);
-  pages_.append_page(keysBox_, "Keys");
+  pages_.append_page(keyPages_[0], "Keys");
+  pages_.append_page(keyPages_[1], "Title and ring demo");
 
   // sound, window and controller
   others_.set_row_spacing(8);

@@ -38,8 +38,8 @@ class SettingsDialog : public Gtk::Dialog {
   bool adding_ = false;
   std::unique_ptr<platform::SdlAudio> audio_;
 
-  Gtk::Box keysBox_{Gtk::ORIENTATION_VERTICAL, 6};
-  Gtk::Grid keys_;
+  // the zones' keys on one page, the title's and the ring demo's on another: each fits a small screen
+  std::array<Gtk::Grid, 2> keyPages_;
   std::array<Gtk::Label, platform::kActionCount> keyLabels_;
   std::array<Gtk::Button, platform::kActionCount> keyButtons_;
   std::array<Gtk::Button, platform::kActionCount> addButtons_;
