@@ -1,11 +1,16 @@
 #include "platform/sdl/SdlSettings.h"
 
 #include <cstdio>
+#include <cstring>
+#include <fstream>
 #include <system_error>
 
 namespace platform {
 
 namespace {
+
+constexpr uintmax_t kMaxMappingFileBytes = 4 << 20;  // SDL's whole database is under a megabyte
+constexpr const char* kThisPlatform = "Linux";
 
 // The comma separates the keys of an action in the file, so the comma key is written "Comma".
 constexpr const char* kCommaName = "Comma";
@@ -44,12 +49,24 @@ void LoadPlayerControllerMappings(const char* program) {
   const std::filesystem::path file = ControllerMappingFile();
   std::error_code ec;
   if (file.empty() || !std::filesystem::exists(file, ec)) return;
-  if (!std::filesystem::is_regular_file(file, ec)) {
-    std::fprintf(stderr, "%s: warning: %s: not a regular file; no controller mappings added\n", program, file.c_str());
+  auto warn = [&](const std::string& where, const std::string& why) {
+    std::fprintf(stderr, "%s: warning: %s%s: %s\n", program, file.c_str(), where.c_str(), why.c_str());
+  };
+  const auto size = std::filesystem::file_size(file, ec);
+  if (!std::filesystem::is_regular_file(file, ec) || ec || size > kMaxMappingFileBytes) {
+    warn("", "not a regular file of controller mappings; none added");
     return;
   }
-  if (SDL_GameControllerAddMappingsFromFile(file.c_str()) < 0) {
-    std::fprintf(stderr, "%s: warning: %s: %s; no controller mappings added\n", program, file.c_str(), SDL_GetError());
+  std::ifstream in(file);
+  std::string line;
+  // one mapping a line, as in SDL's own database; lines for other systems are passed over
+  for (int number = 1; std::getline(in, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    const auto platform = line.find("platform:");
+    if (platform != std::string::npos && line.compare(platform + 9, std::strlen(kThisPlatform), kThisPlatform) != 0)
+      continue;
+    if (SDL_GameControllerAddMapping(line.c_str()) < 0) warn(":" + std::to_string(number), SDL_GetError());
   }
 }
 

@@ -267,6 +267,41 @@ TEST_F(SdlSettings, AVirtualControllersStickSteersPastTheDeadZoneAndItsButtonsAr
   EXPECT_FALSE(input.KeyDown(Key::Control));
 }
 
+TEST_F(SdlSettings, ThePlayersOwnControllerMappingsAreAddedAndABadFileIsOneWarning) {
+  TempFolder dir;
+  const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
+  const std::string xdg = savedXdg ? savedXdg : "";
+  ::setenv("XDG_CONFIG_HOME", dir.path().c_str(), 1);
+  const char* guid = "03000000f00d0000beef000000000000";
+  std::filesystem::create_directories(dir.path() / "orvane");
+  {
+    std::ofstream(ControllerMappingFile())
+        << "# my pad\n"
+        << guid << ",Orvane Test Pad,a:b0,b:b1,back:b6,start:b7,leftx:a0,lefty:a1,platform:Linux,\n"
+        << "not a mapping\n"
+        << "03000000f00d0000cafe000000000000,Another System's Pad,a:b0,platform:Windows,\n";
+  }
+  testing::internal::CaptureStderr();
+  LoadPlayerControllerMappings("test");
+  const std::string bad = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(bad.rfind("test: warning: " + ControllerMappingFile().string() + ":3: ", 0), 0u) << bad;
+  EXPECT_EQ(std::count(bad.begin(), bad.end(), '\n'), 1) << bad;
+  char* mapping = SDL_GameControllerMappingForGUID(SDL_JoystickGetGUIDFromString(guid));
+  ASSERT_NE(mapping, nullptr);
+  EXPECT_NE(std::string(mapping).find("Orvane Test Pad"), std::string::npos);
+  SDL_free(mapping);
+  EXPECT_EQ(SDL_GameControllerMappingForGUID(SDL_JoystickGetGUIDFromString("03000000f00d0000cafe000000000000")), nullptr)
+      << "another system's line was added";
+
+  std::filesystem::remove(ControllerMappingFile());
+  std::filesystem::create_directory(ControllerMappingFile());
+  testing::internal::CaptureStderr();
+  LoadPlayerControllerMappings("test");
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(said.rfind("test: warning: " + ControllerMappingFile().string() + ": not a regular file", 0), 0u) << said;
+  if (savedXdg) ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1); else ::unsetenv("XDG_CONFIG_HOME");
+}
+
 TEST_F(SdlSettings, VolumesReachTheMixerPerKindAndSilentMusicStillPlays) {
   TempFolder dir;
   // a short wave file of our own: 0.1 s of a square wave, 44100 Hz, 16-bit stereo
