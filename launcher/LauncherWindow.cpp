@@ -1,6 +1,7 @@
 #include "launcher/LauncherWindow.h"
 
 #include "launcher/DesktopForm.h"
+#include "launcher/SettingsDialog.h"
 #include "platform/system/Error.h"
 
 namespace orvane {
@@ -10,7 +11,7 @@ constexpr int kPictureWidth = 200;
 constexpr int kPictureHeight = 150;
 }  // namespace
 
-LauncherWindow::LauncherWindow(LauncherForm& form, const std::filesystem::path& folder) : form_(form) {
+LauncherWindow::LauncherWindow(LauncherForm& form, const std::filesystem::path& folder) : form_(form), folder_(folder) {
   for (int i = 0; i < kStatusPictureCount; ++i) {
     const std::filesystem::path file = folder / StatusPictureFile(static_cast<StatusPicture>(i));
     try {
@@ -55,6 +56,8 @@ LauncherWindow::LauncherWindow(LauncherForm& form, const std::filesystem::path& 
   // Play and Quit at the foot, Play the default (Enter)
   actions_.set_layout(Gtk::BUTTONBOX_END);
   actions_.set_spacing(8);
+  actions_.pack_start(BSettings);
+  actions_.set_child_secondary(BSettings);
   actions_.pack_start(BQuit);
   actions_.pack_start(BPlay);
   outer_.pack_start(actions_, Gtk::PACK_SHRINK);
@@ -68,8 +71,13 @@ LauncherWindow::LauncherWindow(LauncherForm& form, const std::filesystem::path& 
   BPlay.signal_clicked().connect([this] { Guarded(&LauncherForm::BPlayClick, true); });
   // Quit ends the launcher; the configuration file closes with the form.
   BQuit.signal_clicked().connect([this] { hide(); });
+  BSettings.signal_clicked().connect([this] {
+    SettingsDialog dialog(*this, folder_);
+    dialog.Run();
+  });
 
-  LogPlacesOnFirstDraw(*this, {{&Bsmall, "320x240"}, {&BLarge, "640x480"}, {&BPlay, "Play"}, {&BQuit, "Quit"}});
+  LogPlacesOnFirstDraw(*this, {{&Bsmall, "320x240"}, {&BLarge, "640x480"}, {&BPlay, "Play"}, {&BQuit, "Quit"},
+                                 {&BSettings, "Settings"}});
   show_all_children();
 }
 

@@ -186,11 +186,12 @@ void SdlDisplay::ToggleFullScreen() {
   } else {
     SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
   }
-  fullScreen_ = !full;
   refusedFrames_ = 0;
   SDL_ShowCursor(full ? SDL_ENABLE : SDL_DISABLE);
   focused_ = true;  // the switch itself is no loss of the display
   lastWindowSurface_ = nullptr;
+  fullScreen_ = !full;
+  if (onFullScreenToggled) onFullScreenToggled(fullScreen_);
 }
 
 bool SdlDisplay::FullScreen() const {

@@ -47,6 +47,10 @@ class SdlDisplay final : public Display {
 
   // Whether the window covers the desktop now (Alt+Enter or the start options decide).
   bool FullScreen() const;
+  // Full screen or a window: the choice the window opens with and SetDisplayMode keeps to, changed
+  // by Alt+Enter, which reports the new choice so that it can be remembered.
+  void SetFullScreen(bool fullScreen) { fullScreen_ = fullScreen; }
+  std::function<void(bool fullScreen)> onFullScreenToggled;
 
   // Frames flipped since the window opened (the demo playback counts its passes by them).
   int64_t FramesFlipped() const { return flips_; }

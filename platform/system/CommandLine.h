@@ -2,13 +2,15 @@
 // programs start one another with none, so a started program always behaves as it always did.
 #pragma once
 
+#include <optional>
 #include <variant>
 
 namespace platform {
 
 // How the program starts.
 struct StartOptions {
-  bool fullScreen = true;  // --window starts in a window, --fullscreen (the default) full screen
+  // --window starts in a window, --fullscreen full screen; with neither the player's settings decide
+  std::optional<bool> fullScreen;
 };
 
 // What --help tells about one program.

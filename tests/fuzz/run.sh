@@ -8,7 +8,7 @@ cd "$(dirname "$0")/../.."
 seconds=${1:-5}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_tiles fuzz_backmap fuzz_blockmap fuzz_items fuzz_curve fuzz_config fuzz_bitmap fuzz_wave fuzz_floormap)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_tiles fuzz_backmap fuzz_blockmap fuzz_items fuzz_curve fuzz_config fuzz_bitmap fuzz_wave fuzz_floormap fuzz_settings)
 
 if [ ! -f build-fuzz/CMakeCache.txt ]; then
   CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_FUZZ=ON >/dev/null
@@ -24,6 +24,7 @@ seed() {  # seed TARGET NAME PRINTF-FORMAT
 seed fuzz_wave pcm16 'RIFF\x2c\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x02\x00\x44\xac\x00\x00\x10\xb1\x02\x00\x04\x00\x10\x00data\x08\x00\x00\x00\x01\x02\x03\x04\x05\x06\x07\x08'
 seed fuzz_bitmap rgb24 'BM\x46\x00\x00\x00\x00\x00\x00\x00\x36\x00\x00\x00\x28\x00\x00\x00\x02\x00\x00\x00\x02\x00\x00\x00\x01\x00\x18\x00\x00\x00\x00\x00\x10\x00\x00\x00\x13\x0b\x00\x00\x13\x0b\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\xff\x00\x00\x00\xff\x00\x00\x00\x00\x00\xff\xff\xff\xff\x00\x00'
 seed fuzz_config four '\x00\x01\x02\x01\x01\x00\x00'
+seed fuzz_settings keys '[keys]\njump = Space, Left Ctrl\nleft = Right\nright = Left\n[audio]\nmusic = 0\n[video]\nfullscreen = no\n[controller]\ndead_zone = 30\njump = x\n'
 game=build/game
 copy_seed() {  # copy_seed TARGET FILE [first byte]
   [ -f "$2" ] || return 0

@@ -80,15 +80,7 @@ around=$(convert "$shot" -fill black -draw "rectangle $px,$py $((px + pw - 1)),$
 
 # Escape, held as a player would, ends the program at once with status 0.
 xdotool mousemove 640 480
-xdotool keydown Escape; sleep 0.2; xdotool keyup Escape
-status=
-for _ in $(seq 50); do
-  if ! kill -0 "$game_pid" 2>/dev/null; then wait "$game_pid"; status=$?; break; fi
-  sleep 0.1
-done
-[ -n "$status" ] || fail "Plum Vale still runs 5 s after Escape"
-game_pid=
-[ "$status" -eq 0 ] || fail "Plum Vale ended with status $status: $(cat "$work/stderr.log")"
+end_with_escape "Plum Vale"
 
 # Standard error holds at most the one warning about a missing sound device.
 lines=$(wc -l <"$work/stderr.log")
