@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The player's first journey through the installed game, under a private X server with the real SDL
 # and GTK programs: title, S for Zinto, the launcher, 640x480, Play, Plum Vale in 640x480 playing a
-# recorded run (tests/runs/plumvale-0-zinto.keys, through the demo playback ORVANE_DEMO) to the act's
+# recorded run (tests/runs/plumvale-0-zinto-middle.keys, through the demo playback ORVANE_DEMO) to the act's
 # end, Progress 2 in Orvane.cfg, the launcher again offering Ash Moor, Play, Ash Moor, Escape.
 # Then the display-mode tool on a missing configuration file, and the ring demo.
 #   journey.sh GAME_DIR OUT_DIR [ZONESIM]   (screenshots land in OUT_DIR; with zonesim, the window's
@@ -12,7 +12,7 @@ set -uo pipefail
 game_src=$1
 out=$2
 zonesim=${3:-}
-run_keys=$(cd "$(dirname "$0")/../../runs" && pwd)/plumvale-0-zinto.keys
+run_keys=$(cd "$(dirname "$0")/../../runs" && pwd)/plumvale-0-zinto-middle.keys
 for tool in Xvfb xdotool import convert od; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
