@@ -275,37 +275,40 @@ constexpr double kSameLevel = 80;      // ...at about its own height
 constexpr int kJumpFrames = 14;        // a jump holds Control this long, then lets go
 constexpr int kHeldUpFrames = 20;      // moving less than a pixel a frame this long is being held up
 constexpr int kBackOffAfter = 240;     // held up this long on the same spot: back off to the left
-constexpr int kBackOffFrames = 40;
+constexpr int kBackOffFrames = 40;     // ...for this long, twice as long each time after
+constexpr long kLongestBackOff = 600;
 constexpr double kSameSpot = 32;
 constexpr int kPatrolSweep = 129;      // a patrol sweeps this far right of its place
 
 bool IsDanger(uint8_t kind) { return kind == 13 || kind == 15 || (kind >= 29 && kind <= 31); }
 
-// The ground drops away just ahead: nothing to stand on within a few blocks below a point there.
-constexpr double kEdgeAhead[] = {48, 80};
-constexpr int kDropSeen = 320;
-bool EdgeAhead(const ZoneForm& f, levels::Zone zone) {
-  const levels::ZoneValues& values = levels::ValuesOf(zone);
-  const uint8_t* main = &f.BlockMap.data()[levels::kCols];  // row 0, column 0
-  const int feet = static_cast<int>(f.PlayerY) + 38;
-  for (const double ahead : kEdgeAhead) {
-    const int x = static_cast<int>(f.PlayerX + 20 + ahead);
-    if (x >= levels::kWorldWidth) return false;
-    bool ground = false;
-    for (int y = std::max(0, feet - 40); y < std::min(levels::kWorldHeight, feet + kDropSeen) && !ground; y += 4)
-      ground = levels::SolidAt(values, main, x, y);
-    if (!ground) return true;
-  }
-  return false;
-}
-
-bool DangerAhead(const ZoneForm& f) {
+bool DangerAhead(const ZoneForm& f, int dir) {
   const double x = f.PlayerX + 20, y = f.PlayerY + 19;
   for (int i = 0; i <= 300; ++i) {
     if (!IsDanger(f.ItemKind[i])) continue;
     const double left = f.ItemX[i], right = left + (f.ItemKind[i] == 29 ? kPatrolSweep + 64 : 32);
-    if (left - x > kTooNear && left - x < kSeesAhead && std::abs(f.ItemY[i] - y) < kSameLevel) return true;
-    if (x >= left && x <= right && f.ItemKind[i] == 29 && std::abs(f.ItemY[i] - y) < kSameLevel) return true;
+    if (std::abs(f.ItemY[i] - y) >= kSameLevel) continue;
+    const double ahead = dir > 0 ? left - x : x - right;
+    if (ahead > kTooNear && ahead < kSeesAhead) return true;
+    if (x >= left && x <= right && f.ItemKind[i] == 29) return true;
+  }
+  return false;
+}
+
+// The ground drops away just ahead: nothing to stand on within a few blocks below a point there.
+constexpr double kEdgeAhead[] = {48, 80};
+constexpr int kDropSeen = 320;
+bool EdgeAhead(const ZoneForm& f, levels::Zone zone, int dir) {
+  const levels::ZoneValues& values = levels::ValuesOf(zone);
+  const uint8_t* main = &f.BlockMap.data()[levels::kCols];  // row 0, column 0
+  const int feet = static_cast<int>(f.PlayerY) + 38;
+  for (const double ahead : kEdgeAhead) {
+    const int x = static_cast<int>(f.PlayerX + 20 + dir * ahead);
+    if (x < 0 || x >= levels::kWorldWidth) return false;
+    bool ground = false;
+    for (int y = std::max(0, feet - 40); y < std::min(levels::kWorldHeight, feet + kDropSeen) && !ground; y += 4)
+      ground = levels::SolidAt(values, main, x, y);
+    if (!ground) return true;
   }
   return false;
 }
@@ -321,27 +324,28 @@ RunOutcome PlayFirstTime(const RunName& run, const fs::path& data, long limit, p
   constexpr uint32_t kRight = platform::KeyScript::Bit(platform::Key::Right);
   constexpr uint32_t kLeft = platform::KeyScript::Bit(platform::Key::Left);
   constexpr uint32_t kJump = platform::KeyScript::Bit(platform::Key::Control);
-  int jumping = 0, letGo = 0, backingOff = 0, heldUp = 0, sameSpot = 0;
+  int jumping = 0, letGo = 0, heldUp = 0, sameSpot = 0, backOffs = 0;
+  long goingLeft = 0;  // frames left to look for another way to the left
   double spotX = f.PlayerX, lastX = f.PlayerX;
   int16_t dying = f.Dying;
   uint32_t lastHeld = ~0u;
   while (!game.ended() && game.frame() < limit) {
-    uint32_t held = kRight;
+    const int dir = goingLeft > 0 ? -1 : 1;
+    const uint32_t way = dir > 0 ? kRight : kLeft;
+    uint32_t held = way;
     const bool standing = f.Airborne == 0 && f.Dying == 0;
-    if (backingOff > 0) {
-      held = --backingOff > 0 ? kLeft : kRight | kJump;
-      if (backingOff == 0) jumping = kJumpFrames;
-    } else if (jumping > 0) {
-      held = kRight | kJump;
+    if (goingLeft > 0) --goingLeft;
+    if (jumping > 0) {
+      held = way | kJump;
       if (--jumping == 0) letGo = 2;
     } else if (letGo > 0) {
       --letGo;
-    } else if (standing && (DangerAhead(f) || EdgeAhead(f, zone) || heldUp >= kHeldUpFrames)) {
-      held = kRight | kJump;
+    } else if (standing && (DangerAhead(f, dir) || EdgeAhead(f, zone, dir) || heldUp >= kHeldUpFrames)) {
+      held = way | kJump;
       jumping = kJumpFrames - 1;
       heldUp = 0;
     } else if (heldUp >= kHeldUpFrames && (game.frame() / 2) % 2 == 0) {
-      held = kRight | kJump;  // held up off the ground (sinking, say): tap jump again and again
+      held = way | kJump;  // held up off the ground (sinking, say): tap jump again and again
     }
     if (keys && held != lastHeld) keys->Hold(game.frame() + 1, held);
     lastHeld = held;
@@ -354,8 +358,10 @@ RunOutcome PlayFirstTime(const RunName& run, const fs::path& data, long limit, p
     if (std::abs(f.PlayerX - spotX) > kSameSpot) {
       spotX = f.PlayerX;
       sameSpot = 0;
-    } else if (++sameSpot >= kBackOffAfter && backingOff == 0) {
-      backingOff = kBackOffFrames;
+    } else if (++sameSpot >= kBackOffAfter) {
+      // held up on one spot for long: look for another way to the left, farther each time
+      goingLeft = std::min<long>(static_cast<long>(kBackOffFrames) << std::min(backOffs, 4), kLongestBackOff);
+      ++backOffs;
       sameSpot = 0;
     }
     o.frames = game.frame();

@@ -138,8 +138,9 @@ RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const s
                   long limit = kRunFrameLimit, long afterFrames = 3000);
 
 // Plays the act as a first-timer would, without knowing it: hold Right from the start, jump at an
-// enemy or a hazard just ahead or when held up, back off a little when held up for long, and go
-// on after a death. The outcome's clock at the end measures a first play at a fair pace; the
+// enemy, a hazard or an edge just ahead or when held up (tapping jump when held up in the air), look
+// for another way to the left when held up on one spot for long (farther each time), and go on
+// after a death. The outcome's clock at the end measures a first play at a fair pace; the
 // script it played is written to `keys` when given.
 RunOutcome PlayFirstTime(const RunName& run, const std::filesystem::path& data, long limit = kRunFrameLimit,
                          platform::KeyScript* keys = nullptr);
