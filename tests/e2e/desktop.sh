@@ -24,10 +24,14 @@ gone() {
   done
   return 1
 }
-# clicks the centre of a button whose place the window reported
+# clicks the centre of a button whose place the window reported (waiting up to 10 s for it)
 click() {
-  local place
-  place=$(grep "^place $2 " "$ui_log" | tail -1 | cut -d' ' -f3-)
+  local place i
+  for ((i = 0; i < 100; i++)); do
+    place=$(grep "^place $2 " "$ui_log" 2>/dev/null | tail -1 | cut -d' ' -f3-)
+    [ -n "$place" ] && break
+    sleep 0.1
+  done
   [ -n "$place" ] || { fail "no place reported for button $2"; return; }
   read -r x y w h <<<"$place"
   xdotool mousemove --window "$1" $((x + w / 2)) $((y + h / 2)) click 1

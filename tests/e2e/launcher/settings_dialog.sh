@@ -10,12 +10,14 @@ out=$2
 mkdir -p "$out"
 
 source "$(dirname "$0")/../zone/zone_e2e.sh"
+source "$(dirname "$0")/../desktop.sh"
 require_tools Xvfb xdotool import
 [ -x "$game/Data/Save" ] || fail "$game/Data/Save is not installed (build the game target)"
 copy_installation
 export XDG_CONFIG_HOME=$work/config
 settings=$XDG_CONFIG_HOME/orvane/settings.ini
 export ORVANE_UI_LOG=$work/ui.log
+ui_log=$ORVANE_UI_LOG
 export SDL_AUDIODRIVER=dummy
 start_xvfb
 
@@ -28,30 +30,9 @@ seen() {
   for ((i = 0; i < 100; i++)); do grep -qx "$1" "$ORVANE_UI_LOG" 2>/dev/null && return 0; sleep 0.1; done
   return 1
 }
-window() {
-  local i id
-  for ((i = 0; i < 100; i++)); do
-    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-click() {
-  local place x y w h i
-  for ((i = 0; i < 100; i++)); do
-    place=$(grep "^place $2 " "$ORVANE_UI_LOG" 2>/dev/null | tail -1 | cut -d' ' -f3-)
-    [ -n "$place" ] && break
-    sleep 0.1
-  done
-  [ -n "$place" ] || fail "no place reported for $2"
-  read -r x y w h <<<"$place"
-  xdotool mousemove --window "$1" $((x + w / 2)) $((y + h / 2)) click 1
-}
-
-launcher=$(window "Orvane Game Progression") || fail "the launcher did not appear: $(cat "$work/stderr.log")"
+launcher=$(window "Orvane Game Progression" 10) || fail "the launcher did not appear: $(cat "$work/stderr.log")"
 click "$launcher" Settings
-dialog=$(window Settings) || fail "Settings did not open the dialog"
+dialog=$(window Settings 10) || fail "Settings did not open the dialog"
 click "$dialog" key-jump
 seen "text settings message Press the key for Jump." || fail "the jump's key button did not ask for a key"
 xdotool key space
