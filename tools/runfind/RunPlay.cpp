@@ -275,7 +275,7 @@ constexpr double kSameLevel = 80;      // ...at about its own height
 constexpr int kJumpFrames = 14;        // a jump holds Control this long, then lets go
 constexpr int kHeldUpFrames = 20;      // moving less than a pixel a frame this long is being held up
 constexpr int kBackOffAfter = 240;     // held up this long on the same spot: back off to the left
-constexpr int kBackOffFrames = 40;     // ...for this long, twice as long each time after
+constexpr int kBackOffFrames = 40;     // ...for this long, from the third time on twice as long each time
 constexpr long kLongestBackOff = 600;
 constexpr double kSameSpot = 32;
 constexpr int kPatrolSweep = 129;      // a patrol sweeps this far right of its place
@@ -360,7 +360,7 @@ RunOutcome PlayFirstTime(const RunName& run, const fs::path& data, long limit, p
       sameSpot = 0;
     } else if (++sameSpot >= kBackOffAfter) {
       // held up on one spot for long: look for another way to the left, farther each time
-      goingLeft = std::min<long>(static_cast<long>(kBackOffFrames) << std::min(backOffs, 4), kLongestBackOff);
+      goingLeft = std::min<long>(static_cast<long>(kBackOffFrames) << std::clamp(backOffs - 2, 0, 4), kLongestBackOff);
       ++backOffs;
       sameSpot = 0;
     }
