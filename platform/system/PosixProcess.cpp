@@ -12,11 +12,6 @@
 
 namespace platform {
 
-namespace {
-// Where the descriptor table is closed by hand (a kernel without close_range).
-constexpr int kMaxDescriptors = 65536;
-}  // namespace
-
 std::string InstalledProgramName(const std::string& file) {
   constexpr const char kSuffix[] = ".exe";
   constexpr size_t kLen = sizeof(kSuffix) - 1;
@@ -29,6 +24,9 @@ std::string InstalledProgramName(const std::string& file) {
 }
 
 namespace {
+
+// Where the descriptor table is closed by hand (a kernel without close_range).
+constexpr int kMaxDescriptors = 65536;
 
 // In the started program's process, before exec: only standard input (/dev/null), output and error
 // stay open, apart from `keep`; every signal has its default disposition and none is blocked.
