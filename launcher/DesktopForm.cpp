@@ -15,6 +15,19 @@ void ReportFault(const std::string& program, const std::string& message, Gtk::Wi
   box.run();
 }
 
+void FitWidthToTitle(Gtk::Window& window) {
+  // A window manager writes the title in a bold face between the window's icon and its three
+  // buttons; a window narrower than that shows its own name cut short.
+  constexpr int kTitleBarChrome = 140;
+  Pango::FontDescription font = window.get_style_context()->get_font();
+  font.set_weight(Pango::WEIGHT_BOLD);
+  Glib::RefPtr<Pango::Layout> layout = window.create_pango_layout(window.get_title());
+  layout->set_font_description(font);
+  int width = 0, height = 0;
+  layout->get_pixel_size(width, height);
+  window.set_size_request(width + kTitleBarChrome, -1);
+}
+
 namespace {
 void Append(const std::string& line) {
   const char* path = std::getenv("ORVANE_UI_LOG");

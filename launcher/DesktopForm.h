@@ -12,6 +12,9 @@ namespace orvane {
 // Prints the fault in one line on standard error and, when `parent` is shown, in a message box.
 void ReportFault(const std::string& program, const std::string& message, Gtk::Window* parent);
 
+// Makes the window at least as wide as its title needs in a window manager's title bar.
+void FitWidthToTitle(Gtk::Window& window);
+
 // When ORVANE_UI_LOG names a file, every shown text and each button's place in its window
 // (x y width height) are appended to it, one line each, so a test can read what a player sees.
 class UiLog {

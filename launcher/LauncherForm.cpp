@@ -1,5 +1,7 @@
 #include "launcher/LauncherForm.h"
 
+#include "engine/core/UserFiles.h"
+
 namespace orvane {
 
 std::filesystem::path StatusPictureFile(StatusPicture picture) {
@@ -36,7 +38,7 @@ LauncherForm::LauncherForm(platform::Process& process, std::filesystem::path fol
     : process_(process), folder_(std::move(folder)) {}
 
 void LauncherForm::FormLoad() {
-  config_ = std::make_unique<ConfigFile>(folder_ / "Orvane.cfg");
+  config_ = std::make_unique<ConfigFile>(ConfigFilePath(folder_));
   Progress = config_->ReadByte(kConfigProgress);
   Character = config_->ReadByte(kConfigCharacter);
   if (const auto status = ChooseStatus(Progress, Character)) {

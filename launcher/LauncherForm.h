@@ -43,7 +43,8 @@ std::optional<std::string> ZoneProgramFor(uint8_t progress);
 
 class LauncherForm {
  public:
-  // `folder` is the launcher's own folder (the installation's Data/), where Orvane.cfg lies.
+  // `folder` is the launcher's own folder (the installation's Data/); Orvane.cfg lies there, or in the
+  // user's folder when the installation is read-only (UserFiles.h).
   LauncherForm(platform::Process& process, std::filesystem::path folder);
 
   // Opens the configuration file (kept open until the form is destroyed), reads the game status and

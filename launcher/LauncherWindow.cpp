@@ -1,6 +1,8 @@
 #include "launcher/LauncherWindow.h"
 
 #include "launcher/DesktopForm.h"
+#include "launcher/SettingsDialog.h"
+#include "platform/system/Error.h"
 #include "platform/video/Bmp.h"
 
 namespace orvane {
@@ -27,7 +29,7 @@ Glib::RefPtr<Gdk::Pixbuf> LoadPicture(const std::filesystem::path& file) {
 
 }  // namespace
 
-LauncherWindow::LauncherWindow(LauncherForm& form, const std::filesystem::path& folder) : form_(form) {
+LauncherWindow::LauncherWindow(LauncherForm& form, const std::filesystem::path& folder) : form_(form), folder_(folder) {
   for (int i = 0; i < kStatusPictureCount; ++i) {
     const std::filesystem::path file = folder / StatusPictureFile(static_cast<StatusPicture>(i));
     pictures_[static_cast<size_t>(i)] = LoadPicture(file);
@@ -37,6 +39,7 @@ LauncherWindow::LauncherWindow(LauncherForm& form, const std::filesystem::path& 
   set_resizable(false);
   set_position(Gtk::WIN_POS_CENTER);
   set_border_width(16);
+  FitWidthToTitle(*this);
 
   // heading
   Label1.set_markup(std::string("<b><big>") + kStatusHeading + "</big></b>");
@@ -67,6 +70,8 @@ LauncherWindow::LauncherWindow(LauncherForm& form, const std::filesystem::path& 
   // Play and Quit at the foot, Play the default (Enter)
   actions_.set_layout(Gtk::BUTTONBOX_END);
   actions_.set_spacing(8);
+  actions_.pack_start(BSettings);
+  actions_.set_child_secondary(BSettings);
   actions_.pack_start(BQuit);
   actions_.pack_start(BPlay);
   outer_.pack_start(actions_, Gtk::PACK_SHRINK);
@@ -80,8 +85,13 @@ LauncherWindow::LauncherWindow(LauncherForm& form, const std::filesystem::path& 
   BPlay.signal_clicked().connect([this] { Guarded(&LauncherForm::BPlayClick, true); });
   // Quit ends the launcher; the configuration file closes with the form.
   BQuit.signal_clicked().connect([this] { hide(); });
+  BSettings.signal_clicked().connect([this] {
+    SettingsDialog dialog(*this, folder_);
+    dialog.Run();
+  });
 
-  LogPlacesOnFirstDraw(*this, {{&Bsmall, "320x240"}, {&BLarge, "640x480"}, {&BPlay, "Play"}, {&BQuit, "Quit"}});
+  LogPlacesOnFirstDraw(*this, {{&Bsmall, "320x240"}, {&BLarge, "640x480"}, {&BPlay, "Play"}, {&BQuit, "Quit"},
+                                 {&BSettings, "Settings"}});
   show_all_children();
 }
 

@@ -1,4 +1,5 @@
-// The launcher's window: the game status with its picture, the two resolution buttons, Play and Quit.
+// The launcher's window: the game status with its picture, the two resolution buttons, Play and Quit,
+// and Settings, which opens the player's settings dialog.
 #pragma once
 
 #include <array>
@@ -24,6 +25,7 @@ class LauncherWindow : public Gtk::Window {
   void Guarded(void (LauncherForm::*click)(), bool endsAfter);
 
   LauncherForm& form_;
+  std::filesystem::path folder_;
   std::array<Glib::RefPtr<Gdk::Pixbuf>, kStatusPictureCount> pictures_;
   int exitStatus_ = 0;
 
@@ -42,6 +44,7 @@ class LauncherWindow : public Gtk::Window {
   Gtk::Button Bsmall{"320x240"};
   Gtk::Button BLarge{"640x480"};
   Gtk::ButtonBox actions_{Gtk::ORIENTATION_HORIZONTAL};
+  Gtk::Button BSettings{"Settings…"};
   Gtk::Button BQuit{"Quit"};
   Gtk::Button BPlay{"Play"};
 };

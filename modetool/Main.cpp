@@ -16,7 +16,8 @@ class ModeToolWindow : public Gtk::Window {
     set_resizable(false);
     set_position(Gtk::WIN_POS_CENTER);
     set_border_width(16);
-    Label1.set_halign(Gtk::ALIGN_START);
+    FitWidthToTitle(*this);
+    Label1.set_halign(Gtk::ALIGN_CENTER);
     box_.pack_start(Label1, Gtk::PACK_SHRINK);
     buttons_.set_layout(Gtk::BUTTONBOX_CENTER);
     buttons_.set_spacing(8);

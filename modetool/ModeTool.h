@@ -1,4 +1,5 @@
-// The display-mode tool's one decision: the resolution written into Data/Orvane.cfg below its folder,
+// The display-mode tool's one decision: the resolution written into Data/Orvane.cfg below its folder
+// (or the user's own copy of a read-only installation's, UserFiles.h),
 // as a 16-bit value at offset 2 (offset 3, the high byte, becomes 0). The file is opened for each
 // press and closed again.
 #pragma once

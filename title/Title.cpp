@@ -1,8 +1,11 @@
 // Start-up, the sequence's motion, the keys and the start of the game.
 #include "title/Title.h"
 
+#include "assets/common/PromptFont.h"
+
 #include "engine/core/ConfigFile.h"
 #include "engine/core/Numbers.h"
+#include "engine/core/UserFiles.h"
 #include "platform/video/LostDisplay.h"
 
 namespace orvane {
@@ -29,7 +32,7 @@ constexpr double kWaveDamping = 0.5;
 Title::Title(platform::Platform& platform, std::filesystem::path folder)
     : os_(platform), folder_(std::move(folder)) {}
 
-std::filesystem::path Title::ConfigPath() const { return folder_ / "Data" / "Orvane.cfg"; }
+std::filesystem::path Title::ConfigPath() const { return ConfigFilePath(folder_ / "Data"); }
 
 void Title::FormLoad() {
   StartUp();
@@ -73,6 +76,7 @@ void Title::InitSurfaces() {
   LogoSheet = keyed("Otxt1.bmp", 165, 42);
   CharacterSheet = keyed("ZK.bmp", 161, 384);
   Backdrop = platform::LoadBitmap(dir / "Vesk.bmp", 320, 264);
+  PromptFont = keyed(assets::kPromptFontFile, assets::kPromptSheetW, assets::kPromptSheetH);
   WorkSurface = platform::Surface(320, 240);
 }
 

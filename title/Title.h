@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 #include "platform/Platform.h"
 
@@ -73,6 +74,7 @@ class Title {
   platform::Surface LogoSheet;
   platform::Surface CharacterSheet;
   platform::Surface Backdrop;
+  platform::Surface PromptFont;  // the prompt's pixel letters
   platform::Surface WorkSurface;
 
   // Frames whose drawing failed and were not shown.
@@ -86,6 +88,7 @@ class Title {
   void DrawBands(int firstY, int lastY);
   void DrawLogo();
   void DrawPrompt();
+  void DrawPromptText(int x, int y, const std::string& text);
   void Present();
   void ProcessWindowEvents();
   std::filesystem::path ConfigPath() const;

@@ -4,9 +4,9 @@
 // afresh.
 #include <cmath>
 
+#include "assets/common/PromptFont.h"
 #include "engine/core/Numbers.h"
 #include "title/ScreenBlit.h"
-#include "platform/video/Text.h"
 #include "title/Title.h"
 
 namespace orvane {
@@ -20,7 +20,6 @@ constexpr int kUpperBandsLastY = 144;
 constexpr int kLowerBandsFirstY = 144;
 constexpr int kLowerBandsLastY = 216;
 constexpr uint16_t kCircleColor = platform::Rgb565(240, 240, 255);
-constexpr uint16_t kTextColor = platform::Rgb565(0, 0, 0);
 constexpr int kZintoFrameH = 74;
 constexpr int kKuboFrameH = 64;
 constexpr int kLogoX = 78;
@@ -128,10 +127,22 @@ void Title::DrawLogo() {
 }
 
 void Title::DrawPrompt() {
-  platform::DrawText(WorkSurface, 80, 200, "Press", kTextColor);
-  platform::DrawText(WorkSurface, 126, 186, "S for Zinto", kTextColor);
-  platform::DrawText(WorkSurface, 150, 200, "or", kTextColor);
-  platform::DrawText(WorkSurface, 126, 214, "T for Kubo", kTextColor);
+  DrawPromptText(80, 200, "Press");
+  DrawPromptText(126, 186, "S for Zinto");
+  DrawPromptText(150, 200, "or");
+  DrawPromptText(126, 214, "T for Kubo");
+}
+
+// Each letter's cell has a one-pixel border for the outline, so the cell goes one pixel up and
+// left of the text's corner.
+void Title::DrawPromptText(int x, int y, const std::string& text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const int k = static_cast<unsigned char>(text[i]) - assets::kPromptFirstChar;
+    if (k <= 0 || k >= assets::kPromptChars) continue;  // spaces and what the font lacks
+    const int cx = (k % assets::kPromptColumns) * assets::kPromptCellW, cy = (k / assets::kPromptColumns) * assets::kPromptCellH;
+    Check(BltFastClipped(WorkSurface, x - 1 + static_cast<int>(i) * assets::kPromptAdvance, y - 1, PromptFont,
+                         {cx, cy, cx + assets::kPromptCellW, cy + assets::kPromptCellH}, platform::kBltKeyed));
+  }
 }
 
 void Title::Present() {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "engine/core/ZoneForm.h"
 #include "platform/sdl/SdlMain.h"
@@ -27,8 +28,23 @@ std::array<BlockDrawKind, 256> BlockDrawKinds(const ValueSet& full, const ValueS
   return kinds;
 }
 
-int RunZoneProgram(const ZoneTables& zone) {
-  return platform::RunSdlProgram(zone.program, [&zone](platform::Platform& platform, const std::filesystem::path& folder) {
+namespace {
+
+constexpr const char* kZoneKeys =
+    "  Left, Right  run\n"
+    "  Control      jump; in the air Kubo flies (press again to flap), Zinto uses his shield\n"
+    "  Down         roll while running, crouch when standing; crouched, Control charges a spin\n"
+    "               and letting go of Down releases it\n"
+    "  Escape       quit (so does a click)\n"
+    "  Alt+Enter    switch between a window and full screen\n"
+    "A game controller works too: the D-pad runs, the south face button jumps, Back quits.\n";
+
+}  // namespace
+
+int RunZoneProgram(const ZoneTables& zone, int argc, const char* const* argv) {
+  const std::string summary = std::string(zone.caption) + ", a zone of Orvane; the title starts a game.";
+  const platform::ProgramHelp help{summary.c_str(), kZoneKeys};
+  return platform::RunSdlProgram(zone.program, argc, argv, help, [&zone](platform::Platform& platform, const std::filesystem::path& folder) {
     // the form is large: it lives on the heap, not on the stack
     auto form = std::make_unique<ZoneForm>(platform, zone, folder);
     form->FormLoad();

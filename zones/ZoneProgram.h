@@ -18,7 +18,8 @@ std::array<BlockDrawKind, 256> BlockDrawKinds(const ValueSet& full, const ValueS
                                               const ValueSet& fullPlusHalf);
 
 // Runs a zone program in its window: start-up, then the main loop until EndIt. Returns the exit
-// status; a fatal fault is reported in one line and gives 1.
-int RunZoneProgram(const ZoneTables& zone);
+// status; a fatal fault is reported in one line and gives 1. `argv` may ask for help, the version or
+// a window (CommandLine.h).
+int RunZoneProgram(const ZoneTables& zone, int argc, const char* const* argv);
 
 }  // namespace orvane

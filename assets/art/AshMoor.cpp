@@ -171,6 +171,9 @@ Image DuneWall() {
   return t;
 }
 
+// How deep the sand's surface is drawn solid; below it the sand is see-through.
+constexpr double kSandCrust = 10;
+
 Image SandFront(int variant) {
   // Sinking sand in the dusk: wind ripples that wander across the surface, darker with depth,
   // a little of the red sky in it; seamless across neighbouring cells.
@@ -190,6 +193,9 @@ Image SandFront(int variant) {
       c = Mix(c, dusk, 0.18 + (variant == 1 ? 0.12 : 0));
       if (d < 1.5) c = kSand[3];
       if (Hash(x, y, 62 + variant) > 0.985) c = Mix(c, kSand[0], 0.6);
+      // below its crust the sand is a screen of grains, every other pixel, so that a player
+      // sinking in it stays in sight
+      if (d >= kSandCrust && (x + y) % 2 == 1) continue;
       t.Set(x, y, c);
     }
     t.Set(x, static_cast<int>(std::ceil(top)) - 1, kInk);
@@ -197,29 +203,37 @@ Image SandFront(int variant) {
   return t;
 }
 
+// Foreground pieces frame the picture from the cells' edges and stay thin, so the player and the
+// enemies behind them remain in sight: a few scorched twigs at the foot of a cell, a fringe of
+// short, narrow stalactites under its top.
 Image CharredBush(int variant) {
+  constexpr int kTwigs = 9;
   Image t(128, 128);
-  for (int k = 0; k < 26; ++k) {
-    const double a = -1.4 + k * 0.11 + variant * 0.05, len = 50 + Hash(k, 1, 70 + variant) * 60;
-    const double x2 = 64 + std::sin(a) * len, y2 = 127 - std::cos(a) * len * 0.9;
-    ThickLine(t, 64, 127, x2, y2, 2.2, kInk);
-    ThickLine(t, 64, 127, x2, y2, 1.1, kDeadWood[1 + (k % 2)]);
-    if (k % 3 == 0) BallShape(t, x2, y2, 3, 3, 0, kEmber);
+  for (int k = 0; k < kTwigs; ++k) {
+    const double a = -1.2 + k * 0.3 + variant * 0.08, len = 14 + Hash(k, 1, 70 + variant) * 16;
+    const double x0 = 24 + k * 10, x2 = x0 + std::sin(a) * len, y2 = 127 - std::cos(a) * len * 0.9;
+    ThickLine(t, x0, 127, x2, y2, 1.6, kInk);
+    ThickLine(t, x0, 127, x2, y2, 0.6, kDeadWood[1 + (k % 2)]);
+    if (k % 3 == 0) BallShape(t, x2, y2, 2, 2, 0, kEmber);
   }
   return t;
 }
 
 Image HangingRocks() {
+  constexpr int kSpikes = 6;
   Image t(128, 128);
   const Ramp rock = MakeRamp({30, 26, 40}, {56, 50, 70}, {84, 76, 96}, {120, 110, 130});
+  // the ceiling's rim along the top, then narrow spikes hanging from it
   for (int x = 0; x < 128; ++x) {
-    const double len = 10 + 30 * std::fabs(std::sin(x / 128.0 * 3.14159265 * 3)) + 8 * Noise(x / 6.0, 0, 5, 22);
-    for (int y = 0; y < len; ++y) {
-      const int tone = y > len - 3 ? 0 : (x % 21 < 8 ? 2 : 1);
-      t.Set(x, y, rock[tone]);
-    }
-    t.Set(x, static_cast<int>(len), kInk);
+    const int rim = 3 + static_cast<int>(3 * Noise(x / 6.0, 0, 5, 22));
+    for (int y = 0; y < rim; ++y) t.Set(x, y, rock[y == 0 ? 2 : 1]);
   }
+  for (int k = 0; k < kSpikes; ++k) {
+    const double cx = 10 + k * 21 + Hash(k, 1, 71) * 8, w = 3 + Hash(k, 2, 71) * 2, len = 10 + Hash(k, 3, 71) * 12;
+    FillPolygon(t, {cx - w, 0, cx + w, 0, cx + 0.5, len}, rock[1]);
+    FillPolygon(t, {cx - w, 0, cx - w * 0.2, 0, cx, len * 0.8}, rock[2]);
+  }
+  Outline(t);
   return t;
 }
 

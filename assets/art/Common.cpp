@@ -282,9 +282,17 @@ Image Star(int frame) {
 
 // ---- status bar words ---------------------------------------------------------------------
 
+// A status bar word in thin capitals, 7 rows tall, or 9 with the second and sixth rows doubled.
 void Word(Image& s, int x, int y, const std::string& text, int h, const Ramp& ramp) {
+  static constexpr int kRowOf9[9] = {0, 1, 1, 2, 3, 4, 5, 5, 6};
   Image w(static_cast<int>(text.size()) * 6 + 2, h + 2);
-  for (size_t i = 0; i < text.size(); ++i) DrawGlyphFit(w, 1 + static_cast<int>(i) * 6, 1, text[i], 5, h, ramp);
+  for (size_t i = 0; i < text.size(); ++i)
+    for (int r = 0; r < h; ++r)
+      for (int col = 0; col < 5; ++col) {
+        if (!ThinGlyphPixel(text[i], col, h == 9 ? kRowOf9[r] : r)) continue;
+        const double t = static_cast<double>(r) / (h - 1);
+        w.Set(1 + static_cast<int>(i) * 6 + col, 1 + r, ramp[t < 0.22 ? 3 : (t < 0.5 ? 2 : (t < 0.78 ? 1 : 0))]);
+      }
   Outline(w);
   s.Paste(w, x, y);
 }
@@ -376,22 +384,25 @@ Image CommonSheet() {
   for (int f = 0; f < 3; ++f) s.Paste(Star(f), 83, 64 + f * 32);
   LivesIcon(s, 160, Hero::Zinto);
   LivesIcon(s, 176, Hero::Kubo);
-  Word(s, 83 + 8, 194, "BONUS", 11, kLabel);
-  Word(s, 83 + 8, 226, "TOTAL", 11, kLabel);
+  Word(s, 83 + 8, 195, "BONUS", 9, kLabel);
+  Word(s, 83 + 8, 227, "TOTAL", 9, kLabel);
   ActNumbers(s);
   return s;
 }
 
+// The card's vertical bar, drawn 94 pixels wide but painted only on its left 68: the zone name
+// starts at x 76, so its first letter stands on the card's strips, clear of the bar's gold edge.
 Image CardBar() {
+  constexpr int kBodyW = 60, kEdgeW = 8;  // plum body, then ink, gold, ink
   Image s(94, 192);
   // the bar: a plum band with a golden edge; the middle piece repeats every 16 rows
   auto band = [&](int y0, int h, int cap) {
     for (int y = 0; y < h; ++y)
-      for (int x = 0; x < 94; ++x) {
-        Rgb c = kPlumBox[x < 20 ? 2 : (x < 70 ? 1 : 0)];
-        if (x > 84) c = kGoldRing[x > 90 ? 1 : 2];
-        if (x == 84 || x == 91) c = kInk;
-        if (((x + y) % 16) < 2 && x < 84) c = kPlumBox[3];
+      for (int x = 0; x < kBodyW + kEdgeW; ++x) {
+        Rgb c = kPlumBox[x < 14 ? 2 : (x < 46 ? 1 : 0)];
+        if (x >= kBodyW) c = kGoldRing[x > kBodyW + 4 ? 1 : 2];
+        if (x == kBodyW || x == kBodyW + kEdgeW - 1) c = kInk;
+        if (((x + y) % 16) < 2 && x < kBodyW) c = kPlumBox[3];
         if (cap == 0 && y < 3) c = kGoldRing[3 - y];
         if (cap == 2 && y > h - 4) c = kGoldRing[h - 1 - y];
         s.Set(x, y0 + y, c);
@@ -403,8 +414,6 @@ Image CardBar() {
   for (int a = 0; a < 3; ++a) {
     Image g(94, 48);
     TextStyle st{kLabel, 3, 3, 6, true, kInk};
-    const std::string text = "ACT" + std::string(1, static_cast<char>('1' + a));
-    (void)text;
     DrawText(g, 4, 12, "ACT", TextStyle{kWhiteText, 2, 3, 6, true, kInk});
     DrawText(g, 50, 6, std::string(1, static_cast<char>('1' + a)), st);
     s.Paste(g, 0, 48 + a * 48);
@@ -426,22 +435,38 @@ Image CardBack() {
   return s;
 }
 
+// The card and act-clear letters: each on a dark enamel plate of its own, so that a line of them
+// reads as one sign over the card's strips and over any scenery behind the act's end. Letters sit
+// 22 pixels apart, so neighbouring plates keep a one-pixel seam.
 Image Letters() {
-  Image s(21, 520);
+  constexpr int kCellW = 21, kCellH = 20;
+  constexpr int kGlyphX = 3, kGlyphY = 2, kPix = 2;  // 7x8 glyph pixels drawn 2x2
+  const Ramp plate = MakeRamp({34, 20, 56}, {48, 28, 78}, {66, 40, 104}, {120, 84, 160});
+  Image s(kCellW, kCellH * 26);
   for (int c = 0; c < 26; ++c) {
-    Image l(21, 20);
-    DrawGlyphFit(l, 2, 1, static_cast<char>('A' + c), 15, 16, kWhiteText);
-    // shade the lower half golden for the card lettering
-    for (int y = 10; y < 18; ++y)
-      for (int x = 0; x < 21; ++x)
-        if (l.Opaque(x, y)) l.Set(x, y, Mix(l.Get(x, y), kGoldRing[2], (y - 9) / 9.0));
-    Image shadowed(21, 20);
-    for (int y = 0; y < 20; ++y)
-      for (int x = 0; x < 21; ++x)
-        if (l.Opaque(x, y)) shadowed.Set(x + 1, y + 1, kInk);
-    Outline(l);
-    shadowed.Paste(l, 0, 0);
-    s.Paste(shadowed, 0, c * 20);
+    Image l(kCellW, kCellH);
+    for (int y = 0; y < kCellH; ++y)
+      for (int x = 0; x < kCellW; ++x) {
+        const bool corner = (x == 0 || x == kCellW - 1) && (y == 0 || y == kCellH - 1);
+        if (corner) continue;
+        Rgb col = plate[y < 2 ? 2 : (y > kCellH - 3 ? 0 : 1)];
+        if (y == 1) col = plate[3];
+        if (x == 0 || x == kCellW - 1 || y == 0 || y == kCellH - 1) col = kInk;
+        l.Set(x, y, col);
+      }
+    const char ch = static_cast<char>('A' + c);
+    const int gx = kGlyphX - (CardGlyphWidth(ch) - 7);  // the wide letters start a pixel further left
+    // a drop shadow one pixel down and right, then the letter: white above, gold below
+    for (int row = 0; row < 8; ++row)
+      for (int col = 0; col < 8; ++col)
+        if (CardGlyphPixel(ch, col, row)) l.Fill(gx + col * kPix + 1, kGlyphY + row * kPix + 1, kPix, kPix, kInk);
+    for (int row = 0; row < 8; ++row)
+      for (int col = 0; col < 8; ++col) {
+        if (!CardGlyphPixel(ch, col, row)) continue;
+        const Rgb ink = row < 3 ? kWhiteText[row == 0 ? 3 : 2] : Mix(kWhiteText[2], kGoldRing[2], (row - 2) / 5.0);
+        l.Fill(gx + col * kPix, kGlyphY + row * kPix, kPix, kPix, ink);
+      }
+    s.Paste(l, 0, c * kCellH);
   }
   return s;
 }
@@ -592,15 +617,19 @@ Image CapsuleSheet() {
     Outline(c);
     s.Paste(c, 0, 64);
   }
-  // button, up and pressed
+  // button, up and pressed. A player standing on the capsule has the feet on the button cell's
+  // row 6 (the cell is drawn 15 rows above the capsule's top), so the pressed cap's top is row 7:
+  // the player visibly stands on it. The raised cap stands higher, waiting to be stepped on.
   for (int p = 0; p < 2; ++p) {
     Image b(32, 16);
     FillRect(b, 4, 12, 24, 4, kInk);
     MetalBlock(b, 5, 13, 22, 3);
-    const int top = p ? 9 : 4;
-    BallShape(b, 16, top + 4, 9, 4.5, 0, kInkRamp, 0);
-    BallShape(b, 16, top + 4, 8, 3.5, 0, kSpringPlate);
-    FillRect(b, 8, top + 4, 16, 16 - top - 4 - 3, kSpringPlate[1]);
+    const int top = p ? 7 : 2;
+    FillRect(b, 10, top + 3, 12, 13 - top - 3, kMetal[1]);  // the plunger under the cap
+    FillRect(b, 10, top + 3, 2, 13 - top - 3, kMetal[3]);
+    BallShape(b, 16, top + 2.5, 10, 3.5, 0, kInkRamp, 0);
+    BallShape(b, 16, top + 2.5, 9, 2.5, 0, kSpringPlate);
+    for (int x = 9; x < 24; ++x) b.Set(x, top + 1, kSpringPlate[3]);
     Outline(b);
     s.Paste(b, p * 32, 128);
   }

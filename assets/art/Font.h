@@ -5,6 +5,7 @@
 #include <string>
 
 #include "assets/art/Canvas.h"
+#include "assets/common/PromptFont.h"
 
 namespace assets::art {
 
@@ -22,6 +23,17 @@ struct TextStyle {
 // Draws `text` with its top-left glyph pixel at (x, y); returns the width drawn.
 int DrawText(Image& img, int x, int y, const std::string& text, const TextStyle& style);
 int TextWidth(const std::string& text, const TextStyle& style);
+
+// Thin 5x7 capitals (digits and signs from the house font) for small words.
+bool ThinGlyphPixel(char ch, int col, int row);
+// 7x8 capitals of the title card and the act-clear lines (M and W are 8 wide).
+int CardGlyphWidth(char ch);
+bool CardGlyphPixel(char ch, int col, int row);
+
+// The title prompt's font: the thin capitals with small letters of their own, one outlined glyph
+// per cell in the layout of assets/common/PromptFont.h.
+bool PromptGlyphPixel(char ch, int col, int row);
+Image PromptFontSheet(const Ramp& fill, Rgb edge);
 
 // A glyph row mapped onto `rows` output rows (for letters that must fit a given height).
 void DrawGlyphFit(Image& img, int x, int y, char ch, int w, int h, const Ramp& ramp);

@@ -11,6 +11,8 @@ namespace assets::art {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
+// The dying frames lean the whole figure back by this much (radians), so the fall reads as a defeat.
+constexpr double kDefeatTilt = 0.8;
 
 const Ramp kPuff = MakeRamp({140, 128, 150}, {196, 188, 204}, {230, 226, 236}, {252, 250, 255});
 
@@ -57,7 +59,12 @@ Image ZintoCell(int f) {
     Dust(cell, 33 + (f - 16) * 2, 34 - (f - 16), 2.6);
     Dust(cell, 29 + (f - 16) * 3, 35, 2.0);
   }
-  DrawHero(cell, Hero::Zinto, 0, f == 34 ? 2 : 0, 1.0, p);
+  if (f == 34) {
+    // defeated: thrown over backwards, limbs flung wide
+    DrawHero(cell, Hero::Zinto, 0, 2, 1.0, p, 1, kDefeatTilt, 20, 21);
+    return cell;
+  }
+  DrawHero(cell, Hero::Zinto, 0, 0, 1.0, p);
   if (f >= 7 && f <= 10) {
     // speed lines behind a running Zinto
     for (int k = 0; k < 3; ++k) {
@@ -85,6 +92,10 @@ Image KuboCell(int f) {
   if (f == 19) {
     Dust(cell, 35, 28, 2.6);
     Dust(cell, 31, 29, 2.0);
+  }
+  if (f == 36) {
+    DrawHero(cell, Hero::Kubo, 0.5, 0, 1.0, p, 1, kDefeatTilt, 21, 16);
+    return cell;
   }
   DrawHero(cell, Hero::Kubo, 0.5, 0, 1.0, p);
   return cell;

@@ -362,10 +362,10 @@ Pose ZintoFrame(int f) {
     p.tail = 1.2, p.scarf = 0.0, p.lift = 1;
     return p;
   }
-  if (f == 34) {
-    p.lean = -0.15, p.hipF = 0.7, p.kneeF = 1.3, p.hipB = -0.2, p.kneeB = 0.9;
-    p.armF = 2.0, p.elbowF = -0.5, p.armB = -2.2, p.elbowB = 0.5, p.eyes = 2, p.mouth = 1, p.headTilt = 0.35;
-    p.tail = 1.4, p.scarf = 0.0, p.lift = 2;
+  if (f == 34) {  // drawn tilted back (HeroSheets): arms flung up, legs kicked apart
+    p.lean = -0.2, p.hipF = 1.1, p.kneeF = 0.4, p.hipB = -0.5, p.kneeB = 0.6;
+    p.armF = 2.7, p.elbowF = -0.3, p.armB = 3.3, p.elbowB = 0.3, p.eyes = 2, p.mouth = 1, p.headTilt = 0.4;
+    p.tail = 1.4, p.scarf = 1.0, p.lift = 2;
     return p;
   }
   return p;
@@ -437,10 +437,10 @@ Pose KuboFrame(int f) {
     p.sweat = 1, p.headTilt = -0.12;
     return p;
   }
-  if (f == 36) {
-    p.lean = -0.15, p.hipF = 0.7, p.kneeF = 1.3, p.hipB = -0.2, p.kneeB = 0.9;
-    p.armF = 2.0, p.elbowF = -0.4, p.armB = -2.2, p.elbowB = 0.5, p.eyes = 2, p.mouth = 1, p.headTilt = 0.3;
-    p.wing = 0.7;
+  if (f == 36) {  // drawn tilted back (HeroSheets): arms flung up, legs kicked apart
+    p.lean = -0.2, p.hipF = 1.1, p.kneeF = 0.4, p.hipB = -0.5, p.kneeB = 0.6;
+    p.armF = 2.7, p.elbowF = -0.3, p.armB = 3.3, p.elbowB = 0.3, p.eyes = 2, p.mouth = 1, p.headTilt = 0.3;
+    p.wing = 1.0;
     return p;
   }
   return p;

@@ -240,21 +240,16 @@ Image StonePillar() {
 
 // ---- foreground rows -----------------------------------------------------------------------
 
+// The swaying hedge in front of the player: a low fringe of leaf tufts and flowers along the cell's
+// foot, with gaps between, so it frames the ground without hiding whoever walks or falls behind it.
 Image HedgeFront(int frame) {
+  constexpr int kTufts = 5;
   Image t(128, 128);
   const double sway = std::sin(frame * 3.14159 / 2) * 2.5;
-  // a rounded bush inside the cell, so that a hedge of one cell is not cut off at its sides
-  LeafClump(t, 64, 74, 54, 52, kLeaf, 90, sway);
-  LeafClump(t, 28, 100, 24, 26, kLeaf, 91, sway * 0.6);
-  LeafClump(t, 100, 100, 24, 26, kLeaf, 92, sway * 0.6);
-  // its foot fills the cell's last rows so that neighbouring cells join up
-  for (int y = 116; y < 128; ++y)
-    for (int x = 0; x < 128; ++x)
-      if (!t.Opaque(x, y)) t.Set(x, y, DarkerRamp(kLeaf, 0.8)[(x * 7 + y * 3) % 5 == 0 ? 0 : 1]);
-  for (int i = 0; i < 16; ++i) {
-    const int x = 8 + static_cast<int>(Hash(i, 1, 93) * 112);
-    const int y = 30 + static_cast<int>(Hash(i, 2, 93) * 80) + static_cast<int>(sway * 0.5);
-    if (t.Opaque(x, y)) Flower(t, x + static_cast<int>(sway), y, kPetal, {255, 230, 120});
+  for (int k = 0; k < kTufts; ++k) {
+    const double cx = 12 + k * 26 + Hash(k, 1, 90) * 6, h = 7 + Hash(k, 2, 90) * 5;
+    LeafClump(t, cx, 128 - h * 0.6, 9 + Hash(k, 3, 90) * 3, h, kLeaf, 90 + k, sway * 0.5);
+    if (k % 2 == 0) Flower(t, static_cast<int>(cx + sway * 0.5), static_cast<int>(128 - h), kPetal, {255, 230, 120});
   }
   return t;
 }

@@ -1,6 +1,8 @@
 // The title program's pictures, the launcher's four status pictures and the ring demo's bitmaps.
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "assets/art/Common.h"
 #include "assets/art/Font.h"
@@ -46,13 +48,18 @@ Image TitleBar() {
       if (y > eb - 8 && y < eb - 6 && !end) c = kGold[2];
       s.Set(x, y, c);
     }
-  // small gold stars along the ribbon's middle
-  for (int k = 0; k < 7; ++k) {
-    const double x = 58 + k * 24, bend = 5 * std::sin((x - 2) / 257.0 * kPi), y = 62 + bend * 0.8;
-    FillPolygon(s, {x, y - 4, x + 1.3, y - 1.3, x + 4, y, x + 1.3, y + 1.3, x, y + 4, x - 1.3, y + 1.3, x - 4, y, x - 1.3, y - 1.3},
-                kGold[k % 2 ? 1 : 2]);
-    s.Set(static_cast<int>(x), static_cast<int>(y), kGold[3]);
+  // the two names on the ribbon, each under the place its hero lands on (Kubo on the left, Zinto
+  // on the right), a gold star between them
+  const TextStyle names{kPlum, 2, 3, 6, false, kInk};
+  for (const auto& [name, centre] : {std::pair<std::string, int>{"KUBO", 70}, {"ZINTO", 185}}) {
+    const int x = centre - TextWidth(name, names) / 2;
+    const double bend = 5 * std::sin((centre - 2) / 257.0 * kPi);
+    DrawText(s, x, static_cast<int>(52 + bend * 0.8), name, names);
   }
+  const double sx = 128, sy = 66;
+  FillPolygon(s, {sx, sy - 7, sx + 2, sy - 2, sx + 7, sy, sx + 2, sy + 2, sx, sy + 7, sx - 2, sy + 2, sx - 7, sy, sx - 2, sy - 2},
+              kGold[2]);
+  s.Set(static_cast<int>(sx), static_cast<int>(sy), kGold[3]);
   Outline(s);
   return s;
 }
@@ -85,21 +92,71 @@ Image TitleWings() {
   return s;
 }
 
+// The logo's letters, each a solid shape drawn in a 24x32 box and squeezed to its height. The
+// strokes are broad (6 pixels) and every bar several rows tall: while the logo waves, its even and
+// odd rows swing apart, and each half must still show every stroke of every letter. The letters
+// are kept low (26 rows), because the settled ripple bends a tall letter further out of shape.
+void LogoLetter(Image& m, char ch, double x, double y, double h, Rgb c) {
+  const double sy = h / 32;  // the shapes are drawn in a 24x32 box, squeezed to height h
+  auto place = [&](std::vector<double> xy) {
+    for (size_t i = 0; i < xy.size(); i += 2) xy[i] += x, xy[i + 1] = y + xy[i + 1] * sy;
+    return xy;
+  };
+  auto poly = [&](std::vector<double> xy) { FillPolygon(m, place(std::move(xy)), c); };
+  auto hole = [&](std::vector<double> xy) { FillPolygon(m, place(std::move(xy)), kClear); };
+  switch (ch) {
+    case 'O':
+      FillEllipse(m, x + 12, y + 16 * sy, 12, 16 * sy, c);
+      FillEllipse(m, x + 12, y + 16 * sy, 5.5, 9.5 * sy, kClear);
+      break;
+    case 'R':
+      poly({0, 0, 16, 0, 21, 2, 24, 6, 24, 12, 21, 16, 16, 18, 6, 18, 6, 32, 0, 32});
+      hole({6, 6, 15, 6, 18, 8, 18, 10, 15, 12, 6, 12});
+      poly({10, 16, 17, 16, 24, 32, 17, 32});
+      break;
+    case 'V':  // the arms meet low, with no stem: a rippled V must not turn into a Y
+      poly({0, 0, 7, 0, 12, 25, 17, 0, 24, 0, 14.5, 32, 9.5, 32});
+      break;
+    case 'A':
+      poly({8.5, 0, 15.5, 0, 24, 32, 17.5, 32, 16, 26, 8, 26, 6.5, 32, 0, 32});
+      hole({12, 8, 14.6, 20, 9.4, 20});
+      break;
+    case 'N': poly({0, 0, 7, 0, 18, 19, 18, 0, 24, 0, 24, 32, 17, 32, 6, 13, 6, 32, 0, 32}); break;
+    case 'E':
+      poly({0, 0, 24, 0, 24, 6, 6, 6, 6, 13, 20, 13, 20, 19, 6, 19, 6, 26, 24, 26, 24, 32, 0, 32});
+      break;
+    default: break;
+  }
+}
+
 Image TitleLogo() {
-  Image s(165, 42);
+  constexpr double kOddRowShade = 0.7;
+  constexpr int kLetterW = 24, kGap = 3, kLetterH = 26, kTop = 3 + (32 - kLetterH) / 2;
   const std::string word = "ORVANE";
   Image letters(165, 42);
-  for (size_t i = 0; i < word.size(); ++i) DrawGlyphFit(letters, 4 + static_cast<int>(i) * 27, 4, word[i], 23, 32, kGold);
-  // a cool highlight stripe across the middle
-  for (int y = 17; y < 20; ++y)
-    for (int x = 0; x < 165; ++x)
-      if (letters.Opaque(x, y)) letters.Set(x, y, {255, 255, 240});
+  for (size_t i = 0; i < word.size(); ++i)
+    LogoLetter(letters, word[i], 3 + static_cast<double>(i) * (kLetterW + kGap), kTop, kLetterH, kGold[2]);
+  // gold, lighter towards the top, with a pale band across the upper third
+  for (int y = 0; y < 42; ++y)
+    for (int x = 0; x < 165; ++x) {
+      if (!letters.Opaque(x, y)) continue;
+      const int r = y - kTop;
+      const double t = r / static_cast<double>(kLetterH);
+      letters.Set(x, y, t < 0.12 ? kGold[3] : (t < 0.28 ? Rgb{255, 255, 236} : (t < 0.62 ? kGold[2] : (t < 0.84 ? kGold[1] : kGold[0]))));
+    }
+  Image s(165, 42);
   for (int y = 0; y < 42; ++y)
     for (int x = 0; x < 165; ++x)
       if (letters.Opaque(x, y)) s.Set(x + 2, y + 2, {60, 20, 70});  // deep shadow
   Outline(letters);
-  Outline(letters, kInk, true);
   s.Paste(letters, 0, 0);
+  Outline(s);
+  // While the logo waves its odd rows swing against the even ones: they are painted a shade darker,
+  // so the bright even rows read as the word and the odd ones trail as its shadow; once the logo
+  // settles they give it a fine engraved line.
+  for (int y = 1; y < 42; y += 2)
+    for (int x = 0; x < 165; ++x)
+      if (s.Opaque(x, y) && !(s.Get(x, y) == kInk)) s.Set(x, y, Shade(s.Get(x, y), kOddRowShade));
   return s;
 }
 
@@ -151,6 +208,8 @@ void WriteTitleArt(const std::filesystem::path& game) {
   SaveBmp(dir / "Owng.bmp", TitleWings());
   SaveBmp(dir / "Otxt1.bmp", TitleLogo());
   SaveBmp(dir / "Vesk.bmp", TitleBackdrop(), true);
+  // the prompt's letters in the ribbon's cream, edged in the ledge's plum
+  SaveBmp(dir / kPromptFontFile, PromptFontSheet(kCream, {60, 20, 70}));
 }
 
 void WriteLauncherArt(const std::filesystem::path& game) {
@@ -163,27 +222,28 @@ void WriteLauncherArt(const std::filesystem::path& game) {
 
 void WriteRingDemoArt(const std::filesystem::path& game) {
   const auto dir = game / "Ringdepth";
-  // The floor's far rows meet at screen row 120 (the demo's projection centre), so the horizon
-  // is painted there.
+  // The floor's far rows meet at screen row 120 (the demo's projection centre), so the horizon is
+  // painted there. The floor is a grid floating in open space, mirrored about the horizon: the
+  // Up and Down keys move the eye through the floor's plane, and from below it the grid runs
+  // above the horizon, where it must read as the same grid seen from underneath, not as lines
+  // scratched across a sky. A glow at the vanishing point is where the ring line leads.
   constexpr int kHorizon = 120;
   Image back(320, 240);
   for (int y = 0; y < 240; ++y)
     for (int x = 0; x < 320; ++x) {
-      Rgb c;
-      if (y < kHorizon) {
-        c = Mix({20, 16, 60}, {200, 110, 170}, std::pow(y / static_cast<double>(kHorizon), 1.6));
-        if (Hash(x, y, 3) > 0.996 && y < kHorizon - 40) c = {255, 250, 230};  // stars
-      } else {
-        c = Mix({70, 30, 80}, {24, 14, 40}, (y - kHorizon) / static_cast<double>(240 - kHorizon));
-        if (y == kHorizon) c = {255, 200, 160};
-      }
+      const double d = std::abs(y - kHorizon) / static_cast<double>(kHorizon);  // 0 at the horizon
+      Rgb c = Mix({200, 110, 170}, {14, 10, 40}, std::pow(std::min(d, 1.0), 0.45));
+      if (Hash(x, y, 3) > 0.995 && d > 0.25) c = Mix(c, {255, 250, 230}, d);  // stars, fading near the glow
+      if (y == kHorizon) c = {255, 200, 160};
       back.Set(x, y, c);
     }
-  // a low sun on the horizon
-  for (int y = kHorizon - 30; y < kHorizon; ++y)
-    for (int x = 130; x < 190; ++x)
-      if (std::hypot(x - 160, y - kHorizon) < 28)
-        back.Set(x, y, Mix({255, 230, 170}, {255, 150, 120}, (kHorizon - y) / 30.0));
+  for (int y = kHorizon - 24; y <= kHorizon + 24; ++y)
+    for (int x = 136; x <= 184; ++x) {
+      const double r = std::hypot(x - 160, y - kHorizon);
+      if (r < 7) back.Set(x, y, {255, 246, 220});
+      else if (r < 10) back.Set(x, y, {255, 200, 160});
+      else if (r < 16 && Bayer(x, y) < (16 - r) / 8) back.Set(x, y, Mix(back.Get(x, y), {255, 200, 160}, 0.5));
+    }
   SaveBmp(dir / "back.bmp", back, true);
 
   Image rings(128, 144);

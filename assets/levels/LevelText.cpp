@@ -145,6 +145,8 @@ class Compiler {
         const auto act = ToInt(line.tokens[1]);
         if (!act || *act < 0 || *act > 2) Fail(name_, line.number, "act must be 0, 1 or 2");
         level_.act = *act;
+      } else if (word == "route") {
+        ReadRoute(line);
       } else if (word == "legend") {
         if (line.tokens.size() > 2 || (line.tokens.size() == 2 && line.tokens[1] != "main" && line.tokens[1] != "fore"))
           Fail(name_, line.number, "expected \"legend\", \"legend main\" or \"legend fore\"");
@@ -173,6 +175,23 @@ class Compiler {
  private:
   void Expect(const Line& line, size_t count, const std::string& form) {
     if (line.tokens.size() != count) Fail(name_, line.number, "expected \"" + form + "\"");
+  }
+
+  // route NAME FIRST-LAST [FIRST-LAST ...]
+  void ReadRoute(const Line& line) {
+    if (line.tokens.size() < 3) Fail(name_, line.number, "expected \"route high|middle|low FIRST-LAST ...\"");
+    const auto route = RouteFromName(line.tokens[1]);
+    if (!route) Fail(name_, line.number, "unknown route \"" + line.tokens[1] + "\" (high, middle or low)");
+    for (size_t t = 2; t < line.tokens.size(); ++t) {
+      const std::string& span = line.tokens[t];
+      const size_t dash = span.find('-');
+      const auto first = dash == std::string::npos ? std::nullopt : ToInt(span.substr(0, dash));
+      const auto last = dash == std::string::npos ? std::nullopt : ToInt(span.substr(dash + 1));
+      if (!first || !last || *first < 0 || *last >= kCols || *first > *last)
+        Fail(name_, line.number, "route span \"" + span + "\" must be FIRST-LAST, columns 0.." +
+                                     std::to_string(kCols - 1) + " in order");
+      level_.routes.push_back({*route, *first, *last});
+    }
   }
 
   size_t ReadLegend(size_t i, std::map<char, uint8_t>& legend) {
@@ -376,6 +395,34 @@ assets::Bytes ItemFileBytes(const Level& level) {
     record[4] = static_cast<uint8_t>(item.y % kBlock);
   }
   return bytes;
+}
+
+}  // namespace levels
+
+namespace levels {
+
+RouteRows RowsOf(Route route) {
+  switch (route) {
+    case Route::High: return {0, 3};
+    case Route::Middle: return {4, 5};
+    case Route::Low: return {6, 9};
+  }
+  return {0, kRows - 1};
+}
+
+const char* RouteName(Route route) {
+  switch (route) {
+    case Route::High: return "high";
+    case Route::Middle: return "middle";
+    case Route::Low: return "low";
+  }
+  return "?";
+}
+
+std::optional<Route> RouteFromName(std::string_view name) {
+  for (Route r : {Route::High, Route::Middle, Route::Low})
+    if (name == RouteName(r)) return r;
+  return std::nullopt;
 }
 
 }  // namespace levels

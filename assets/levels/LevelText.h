@@ -4,6 +4,8 @@
 //
 //   zone plumvale            the zone (plumvale or ashmoor)
 //   act 0                    the act index
+//   route high 8-30 36-60    the columns (inclusive spans) a route runs through: high, middle or low;
+//                            a player on it stands on blocks of rows 0-3, 4-5 or 6-9 (RouteRows)
 //   legend                   one entry a line: CHARACTER VALUE [description]
 //   ...                      (entries for the main layer; `legend fore` for the foreground)
 //   end
@@ -31,6 +33,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -52,6 +55,20 @@ struct ItemRecord {
   int x, y;
 };
 
+// The three routes of an act, by the rows of the blocks their player stands on.
+enum class Route { High, Middle, Low };
+struct RouteRows {
+  int first, last;
+};
+RouteRows RowsOf(Route route);
+const char* RouteName(Route route);
+std::optional<Route> RouteFromName(std::string_view name);
+
+struct RouteSpan {
+  Route route;
+  int firstColumn, lastColumn;  // inclusive
+};
+
 struct Level {
   std::string name;
   Zone zone = Zone::PlumVale;
@@ -59,6 +76,7 @@ struct Level {
   std::array<uint8_t, kCells> main{};
   std::array<uint8_t, kCells> fore{};
   std::vector<ItemRecord> items;
+  std::vector<RouteSpan> routes;
 };
 
 // Parses and compiles `text`; `name` labels the messages. Throws LevelError.

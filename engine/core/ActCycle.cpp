@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/core/ConfigFile.h"
+#include "engine/core/UserFiles.h"
 #include "engine/core/Sounds.h"
 #include "engine/core/ZoneForm.h"
 
@@ -139,7 +140,7 @@ void ZoneForm::ResetAct() {
 
   if (Dying == 0) ActIndex += 1;  // the act was finished
   if (ActIndex == kZoneComplete) {
-    if (zone_.writesProgressWhenComplete) ConfigFile(folder_ / "Orvane.cfg").WriteByte(kConfigProgress, 2);
+    if (zone_.writesProgressWhenComplete) ConfigFile(ConfigFilePath(folder_)).WriteByte(kConfigProgress, 2);
     EndIt();
   }
   if (Dying == 1) {

@@ -70,9 +70,10 @@ void ZoneForm::InitSurfaces() {
 }
 
 void ZoneForm::LoadSounds() {
-  for (const SoundFile& s : kEffects) os_.audio.Load(s.slot, folder_ / s.file);
-  os_.audio.Load(kSoundMusic, folder_ / zone_.files.music);
-  os_.audio.Load(kSoundActEnd, folder_ / "Data/LEnd.Wav");
+  using platform::SoundKind;
+  for (const SoundFile& s : kEffects) os_.audio.Load(s.slot, folder_ / s.file, SoundKind::Effect);
+  os_.audio.Load(kSoundMusic, folder_ / zone_.files.music, SoundKind::Music);
+  os_.audio.Load(kSoundActEnd, folder_ / "Data/LEnd.Wav", SoundKind::Music);
 }
 
 bool ZoneForm::ExModeActive() { return os_.display.ExclusiveHeld(); }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/core/ConfigFile.h"
+#include "engine/core/UserFiles.h"
 #include "engine/core/Sounds.h"
 #include "engine/core/ZoneForm.h"
 
@@ -41,7 +42,7 @@ void ZoneForm::FormLoad() { LevelMapLoad(); }
 void ZoneForm::FormClick() { EndIt(); }
 
 void ZoneForm::RunZone() {
-  const std::filesystem::path config = folder_ / "Orvane.cfg";
+  const std::filesystem::path config = ConfigFilePath(folder_);
   DisplayMode = ReadConfigByte(config, kConfigDisplayMode);
 
   os_.display.Open(zone_.caption);

@@ -7,11 +7,15 @@
 
 namespace platform {
 
+// The player sets one volume for the music and one for the effects.
+enum class SoundKind { Effect, Music };
+
 class Audio {
  public:
   virtual ~Audio() = default;
-  // Loads the wave file into `slot`; fails (FatalError naming the file) when it cannot be read.
-  virtual void Load(int slot, const std::filesystem::path& path) = 0;
+  // Loads the wave file into `slot`, played at the volume of its kind; fails (FatalError naming the
+  // file) when it cannot be read.
+  virtual void Load(int slot, const std::filesystem::path& path, SoundKind kind) = 0;
   virtual void Stop(int slot) = 0;
   virtual void SetCurrentPosition(int slot, uint32_t position) = 0;
   virtual void Play(int slot, bool looping) = 0;

@@ -30,7 +30,7 @@ WindowEvents HeadlessDisplay::PumpEvents() {
   return e;
 }
 
-void HeadlessAudio::Load(int slot, const std::filesystem::path& path) {
+void HeadlessAudio::Load(int slot, const std::filesystem::path& path, SoundKind) {
   CheckWave(path);
   loaded.emplace_back(slot, path);
 }

@@ -58,7 +58,7 @@ class HeadlessDisplay final : public Display {
 class HeadlessAudio final : public Audio {
  public:
   explicit HeadlessAudio(HeadlessPlatform& owner) : owner_(owner) {}
-  void Load(int slot, const std::filesystem::path& path) override;
+  void Load(int slot, const std::filesystem::path& path, SoundKind kind) override;
   void Stop(int slot) override;
   void SetCurrentPosition(int slot, uint32_t position) override;
   void Play(int slot, bool looping) override;

@@ -41,10 +41,11 @@ FrameLog::~FrameLog() {
 }
 
 void FrameLog::Write(int64_t frame, const Surface& picture) {
-  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                      std::chrono::system_clock::now().time_since_epoch()).count();
-  std::fprintf(file_, "frame %" PRId64 " ms %lld picture %016" PRIx64 "\n", frame, static_cast<long long>(ms),
-               PictureHash(picture));
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
+  const auto us = std::chrono::duration_cast<std::chrono::microseconds>(now).count();
+  std::fprintf(file_, "frame %" PRId64 " ms %lld picture %016" PRIx64 " us %lld\n", frame, static_cast<long long>(ms),
+               PictureHash(picture), static_cast<long long>(us));
   std::fflush(file_);
 }
 

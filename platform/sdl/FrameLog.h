@@ -1,7 +1,8 @@
 // A line per shown frame, for the end-to-end tests: when ORVANE_FRAME_LOG names a file, every Flip
-// appends "frame N ms T picture H" (N the frames flipped so far, T the wall clock in milliseconds
-// since the epoch, H a hash of the back buffer) and flushes it, so a test can see whether the game
-// runs or waits, how long it took to show its first frame, and whether two runs showed the same pictures.
+// appends "frame N ms T picture H us U" as the frame is presented (N the frames flipped so far, T and
+// U the wall clock in milliseconds and microseconds since the epoch, H a hash of the back buffer) and
+// flushes it, so a test can see whether the game runs or waits, how long it took to show its first
+// frame, how evenly the frames came, and whether two runs showed the same pictures.
 #pragma once
 
 #include <cstdint>

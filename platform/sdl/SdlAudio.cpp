@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -59,7 +60,7 @@ SdlAudio::Slot* SdlAudio::Find(int slot) {
   return it == slots_.end() || !it->second.chunk ? nullptr : &it->second;
 }
 
-void SdlAudio::Load(int slot, const std::filesystem::path& path) {
+void SdlAudio::Load(int slot, const std::filesystem::path& path, SoundKind kind) {
   OpenDevice();
   if (silent_) {
     CheckWave(path);  // without a device the file is still checked
@@ -80,9 +81,28 @@ void SdlAudio::Load(int slot, const std::filesystem::path& path) {
   FreeChunk(s.tail);
   FreeChunk(s.chunk);
   s.chunk = chunk;
+  s.kind = kind;
+  ApplyVolume(s);
   s.format = format;
   s.position = 0;
   s.paused = false;
+}
+
+void SdlAudio::SetVolumes(int music, int effects) {
+  musicVolume_ = std::clamp(music, 0, kFullVolume);
+  effectsVolume_ = std::clamp(effects, 0, kFullVolume);
+  for (const auto& [n, s] : slots_) ApplyVolume(s);
+}
+
+void SdlAudio::ApplyVolume(const Slot& s) const {
+  if (!opened_ || s.channel < 0) return;
+  const int percent = s.kind == SoundKind::Music ? musicVolume_ : effectsVolume_;
+  Mix_Volume(s.channel, MIX_MAX_VOLUME * percent / kFullVolume);
+}
+
+int SdlAudio::ChannelOf(int slot) const {
+  const auto it = slots_.find(slot);
+  return it == slots_.end() ? -1 : it->second.channel;
 }
 
 void SdlAudio::Stop(int slot) {

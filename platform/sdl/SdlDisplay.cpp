@@ -6,8 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
 #include <thread>
+
+#include <SDL_syswm.h>
 
 #include "platform/system/Error.h"
 
@@ -18,20 +21,78 @@ namespace {
 constexpr int kWindowScale = 2;          // a window starts at twice the back buffer's size
 constexpr int kLostPollMs = 10;          // how long ExclusiveHeld rests while the display is away
 constexpr int kFrameTimeReportEvery = 120;
+// A window manager carries out a full-screen request within a few frames; after this many, none will.
+constexpr int kRefusedAfterFrames = 30;
 
-// Our own scaler into the window surface is the default: measured under X, it shows the first frame
-// sooner, takes half the processor time at 60 frames a second and a third of the memory of an SDL
-// renderer, whose software OpenGL driver alone weighs some 55 MiB. ORVANE_PRESENT=renderer (or
-// renderer-lock) picks an SDL renderer with a streaming texture instead.
-PresentPath ChosenPath() {
+// How the picture reaches the screen. An SDL renderer with vsync where the machine draws with a
+// graphics processor; otherwise our own scaler into the window surface: under X with a software
+// OpenGL driver it shows the first frame sooner, takes half the processor time at 60 frames a second
+// and a third of the memory of a renderer, whose software driver alone weighs some 55 MiB.
+// ORVANE_PRESENT=renderer (or renderer-lock) or =scaler overrides the choice.
+enum class PresentChoice { Auto, Renderer, Scaler };
+
+PresentChoice ChosenPresentation() {
   const char* v = std::getenv("ORVANE_PRESENT");
-  if (v && std::string_view(v).starts_with("renderer")) return PresentPath::Renderer;
-  return PresentPath::WindowSurface;
+  if (v && std::string_view(v).starts_with("renderer")) return PresentChoice::Renderer;
+  if (v && std::string_view(v) == "scaler") return PresentChoice::Scaler;
+  return PresentChoice::Auto;
 }
 
 bool LockTexture() {
   const char* v = std::getenv("ORVANE_PRESENT");
   return v && std::string_view(v) == "renderer-lock";
+}
+
+bool Verbose() { return std::getenv("ORVANE_VERBOSE") != nullptr; }
+
+// Whether this machine renders with a graphics processor: a render node, then a renderer on a
+// hidden window that says it is accelerated and is not a software rasterizer in disguise.
+bool GraphicsProcessorPresent(std::string& what) {
+  std::error_code ec;
+  bool node = false;
+  for (const auto& e : std::filesystem::directory_iterator("/dev/dri", ec))
+    node = node || e.path().filename().string().starts_with("renderD");
+  if (!node) {
+    what = "no graphics processor: no render node";
+    return false;
+  }
+  SDL_Window* probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
+  if (!probe) return false;
+  bool accelerated = false;
+  if (SDL_Renderer* r = SDL_CreateRenderer(probe, -1, SDL_RENDERER_ACCELERATED)) {
+    SDL_RendererInfo info{};
+    SDL_GetRendererInfo(r, &info);
+    std::string name = info.name ? info.name : "?";
+    using GetString = const unsigned char* (*)(unsigned);
+    constexpr unsigned kGlRenderer = 0x1F01;
+    if (name.starts_with("opengl"))
+      if (auto get = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString")))
+        if (const unsigned char* gl = get(kGlRenderer)) name += std::string(" on ") + reinterpret_cast<const char*>(gl);
+    accelerated = (info.flags & SDL_RENDERER_ACCELERATED) && name.find("llvmpipe") == std::string::npos &&
+                  name.find("softpipe") == std::string::npos && name.find("swrast") == std::string::npos &&
+                  name.find("oftware") == std::string::npos;
+    what = name;
+    SDL_DestroyRenderer(r);
+  }
+  SDL_DestroyWindow(probe);
+  return accelerated;
+}
+
+// The window's size on the X server, which may differ from what SDL believes it to be.
+bool XWindowSize(SDL_Window* window, int& w, int& h) {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+  XWindowAttributes a{};
+  if (!XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &a)) return false;
+  w = a.width;
+  h = a.height;
+  return true;
+#else
+  (void)window, (void)w, (void)h;
+  return false;
+#endif
 }
 
 double Ms(SdlDisplay::Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
@@ -43,57 +104,20 @@ double CpuMs() {
   return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
-// Where a back buffer of w x h lands in an area of areaW x areaH: the largest whole scale that fits
-// (at least 1), centred.
-struct Placement {
-  int scale, x, y;
-};
-Placement Letterbox(int w, int h, int areaW, int areaH) {
-  const int scale = std::max(1, std::min(areaW / w, areaH / h));
-  return {scale, (areaW - w * scale) / 2, (areaH - h * scale) / 2};
-}
-
-// Scales `src` by a whole number into `dst` at (ox, oy), mapping each RGB565 value through `colours`,
-// clipped to `dst`. One scaled row is built once and copied `scale` times.
-template <typename Pixel>
-void ScaleInto(const Surface& src, SDL_Surface* dst, const Placement& at, const std::vector<uint32_t>& colours,
-               std::vector<uint32_t>& rowBuffer) {
-  const int x0 = std::max(0, at.x), x1 = std::min(dst->w, at.x + src.Width() * at.scale);
-  if (x1 <= x0) return;
-  const int visible = x1 - x0;
-  rowBuffer.resize(static_cast<size_t>(visible) * 2);  // room for Pixel of either width
-  Pixel* row = reinterpret_cast<Pixel*>(rowBuffer.data());
-  auto* base = static_cast<uint8_t*>(dst->pixels);
-  for (int sy = 0; sy < src.Height(); ++sy) {
-    const int dy0 = at.y + sy * at.scale;
-    if (dy0 + at.scale <= 0 || dy0 >= dst->h) continue;
-    const uint16_t* s = src.Row(sy);
-    if (at.scale == 1) {
-      for (int i = 0; i < visible; ++i) row[i] = static_cast<Pixel>(colours[s[x0 - at.x + i]]);
-    } else {
-      int i = 0;
-      int sx = (x0 - at.x) / at.scale, rep = (x0 - at.x) % at.scale;
-      while (i < visible) {
-        const Pixel p = static_cast<Pixel>(colours[s[sx]]);
-        for (; rep < at.scale && i < visible; ++rep) row[i++] = p;
-        rep = 0;
-        ++sx;
-      }
-    }
-    for (int k = 0; k < at.scale; ++k) {
-      const int dy = dy0 + k;
-      if (dy < 0 || dy >= dst->h) continue;
-      std::memcpy(base + static_cast<size_t>(dy) * dst->pitch + static_cast<size_t>(x0) * sizeof(Pixel), row,
-                  static_cast<size_t>(visible) * sizeof(Pixel));
-    }
-  }
-}
-
 }  // namespace
 
-SdlDisplay::SdlDisplay() : path_(ChosenPath()), timing_(std::getenv("ORVANE_FRAME_TIMES") != nullptr) {
+SdlDisplay::SdlDisplay(bool fullScreen)
+    : fullScreen_(fullScreen), timing_(std::getenv("ORVANE_FRAME_TIMES") != nullptr) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // nearest: whole pixels stay whole
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  const PresentChoice choice = ChosenPresentation();
+  std::string gpu = "chosen by ORVANE_PRESENT";
+  path_ = choice == PresentChoice::Renderer ? PresentPath::Renderer
+          : choice == PresentChoice::Scaler ? PresentPath::WindowSurface
+          : GraphicsProcessorPresent(gpu)   ? PresentPath::Renderer
+                                            : PresentPath::WindowSurface;
+  vsync_ = path_ == PresentPath::Renderer && choice == PresentChoice::Auto;
+  presentation_ = (path_ == PresentPath::Renderer ? "the SDL renderer" : "our own scaler") + std::string(" (") + gpu + ")";
   // Our own scaler writes the window surface straight to the X server: without this SDL would hand
   // that surface to an OpenGL renderer of its own, loading the whole GL driver for a plain copy
   // (measured under Xvfb: 115 MiB instead of 33 MiB at the peak, twice the start-up time).
@@ -114,28 +138,33 @@ void SdlDisplay::Open(const std::string& caption) {
   }
   window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              back_.Width() * kWindowScale, back_.Height() * kWindowScale,
-                             SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE);
+                             (fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) | SDL_WINDOW_RESIZABLE);
   if (!window_) Fail(std::string("SDL_CreateWindow: ") + SDL_GetError());
-  SDL_ShowCursor(SDL_DISABLE);
+  SDL_ShowCursor(fullScreen_ ? SDL_DISABLE : SDL_ENABLE);
   if (path_ == PresentPath::Renderer) CreateRenderer();
+  if (Verbose() || timing_) std::fprintf(stderr, "presenting with %s\n", presentation_.c_str());
   Present();  // black until the first frame
 }
 
 void SdlDisplay::CreateRenderer() {
-  renderer_ = SDL_CreateRenderer(window_, -1, 0);
+  renderer_ = SDL_CreateRenderer(window_, -1, vsync_ ? SDL_RENDERER_PRESENTVSYNC : 0);
   if (!renderer_) Fail(std::string("SDL_CreateRenderer: ") + SDL_GetError());
-  if (timing_) {
-    SDL_RendererInfo info{};
-    SDL_GetRendererInfo(renderer_, &info);
-    std::fprintf(stderr, "presenting with the %s renderer%s\n", info.name,
-                 LockTexture() ? " (texture locked)" : " (texture updated)");
-  }
+  SDL_RendererInfo info{};
+  SDL_GetRendererInfo(renderer_, &info);
+  // vsync paces the frames only where the display shows 60 of them a second; elsewhere the clock does
+  SDL_DisplayMode mode{};
+  const bool sixty = SDL_GetCurrentDisplayMode(std::max(0, SDL_GetWindowDisplayIndex(window_)), &mode) == 0 &&
+                     mode.refresh_rate >= 59 && mode.refresh_rate <= 61;
+  vsyncPaces_ = (info.flags & SDL_RENDERER_PRESENTVSYNC) && sixty;
+  presentation_ = std::string("the SDL ") + info.name + " renderer" +
+                  (LockTexture() ? ", texture locked" : ", texture updated") +
+                  (vsyncPaces_ ? ", paced by vsync at 60 Hz" : ", paced by the 60 Hz clock");
 }
 
 void SdlDisplay::SetDisplayMode(int width, int height) {
   if (width <= 0 || height <= 0) Fail("SetDisplayMode: bad size " + std::to_string(width) + "x" + std::to_string(height));
   back_ = Surface(width, height);
-  if (window_ && !(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP)) {
+  if (window_ && fullScreen_ && !coversScreen_ && !(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP)) {
     SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
     SDL_ShowCursor(SDL_DISABLE);
   }
@@ -149,11 +178,25 @@ void SdlDisplay::RestoreDisplayMode() {
 }
 
 void SdlDisplay::ToggleFullScreen() {
-  const bool full = SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP;
-  SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  const bool full = coversScreen_ || (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP);
+  if (coversScreen_) {
+    coversScreen_ = false;
+    SDL_SetWindowSize(window_, back_.Width() * kWindowScale, back_.Height() * kWindowScale);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  } else {
+    SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  }
+  refusedFrames_ = 0;
   SDL_ShowCursor(full ? SDL_ENABLE : SDL_DISABLE);
   focused_ = true;  // the switch itself is no loss of the display
   lastWindowSurface_ = nullptr;
+  fullScreen_ = !full;
+  if (onFullScreenToggled) onFullScreenToggled(fullScreen_);
+}
+
+bool SdlDisplay::FullScreen() const {
+  return window_ &&
+         (coversScreen_ || (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP);
 }
 
 void SdlDisplay::HandleEvent(const SDL_Event& e) {
@@ -214,18 +257,19 @@ bool SdlDisplay::ExclusiveHeld() {
 
 void SdlDisplay::Flip() {
   ++flips_;
-  if (frameLog_) frameLog_->Write(flips_, back_);
   if (!timing_) {
     Present();
-    WaitForNextTick();
+    if (frameLog_) frameLog_->Write(flips_, back_);  // as it is shown
+    if (!vsyncPaces_) WaitForNextTick();
     return;
   }
   const double cpuStart = CpuMs();
   const Clock::time_point start = Clock::now();
   Present();
+  if (frameLog_) frameLog_->Write(flips_, back_);
   const double cpuPresented = CpuMs();
   const Clock::time_point presented = Clock::now();
-  WaitForNextTick();
+  if (!vsyncPaces_) WaitForNextTick();
   ReportFrameTimes(start, presented, cpuStart, cpuPresented);
 }
 
@@ -263,9 +307,38 @@ void SdlDisplay::ReportFrameTimes(Clock::time_point flipStart, Clock::time_point
   lastCpu_ = CpuMs();
 }
 
+void SdlDisplay::FollowRealWindow() {
+  int sdlW = 0, sdlH = 0;
+  SDL_GetWindowSize(window_, &sdlW, &sdlH);
+  realW_ = sdlW;
+  realH_ = sdlH;
+  int w = 0, h = 0;
+  if (!XWindowSize(window_, w, h) || (w == sdlW && h == sdlH)) {
+    refusedFrames_ = 0;
+    return;
+  }
+  realW_ = w;
+  realH_ = h;
+  lastWindowSurface_ = nullptr;  // the black around the picture moves with it
+  if (++refusedFrames_ < kRefusedAfterFrames) return;
+  refusedFrames_ = 0;
+  if (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) {
+    // Nobody carries out full screen: a plain window that covers the screen does the same.
+    SDL_Rect screen{};
+    SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(window_)), &screen);
+    SDL_SetWindowFullscreen(window_, 0);
+    SDL_SetWindowPosition(window_, screen.x, screen.y);
+    SDL_SetWindowSize(window_, screen.w, screen.h);
+    coversScreen_ = true;
+  } else {
+    SDL_SetWindowSize(window_, w, h);
+  }
+}
+
 void SdlDisplay::Present() {
   if (!window_) return;
   if (SDL_GetWindowFlags(window_) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) return;
+  FollowRealWindow();
   if (path_ == PresentPath::Renderer) {
     PresentWithRenderer();
   } else {
@@ -285,31 +358,28 @@ void SdlDisplay::PresentToWindowSurface() {
     return;
   }
   if (coloursFormat_ != ws->format->format) {
-    colours_.resize(65536);
     for (uint32_t v = 0; v < 65536; ++v) {
       const uint32_t r = v >> 11, g = (v >> 5) & 63, b = v & 31;
-      colours_[v] = SDL_MapRGB(ws->format, static_cast<uint8_t>(r << 3 | r >> 2), static_cast<uint8_t>(g << 2 | g >> 4),
-                               static_cast<uint8_t>(b << 3 | b >> 2));
+      scaler_.colours[v] = SDL_MapRGB(ws->format, static_cast<uint8_t>(r << 3 | r >> 2),
+                                      static_cast<uint8_t>(g << 2 | g >> 4), static_cast<uint8_t>(b << 3 | b >> 2));
     }
     coloursFormat_ = ws->format->format;
   }
   const bool fresh = ws != lastWindowSurface_ || back_.Width() != lastBackW_ || back_.Height() != lastBackH_;
   if (SDL_MUSTLOCK(ws)) SDL_LockSurface(ws);
   if (fresh) SDL_FillRect(ws, nullptr, SDL_MapRGB(ws->format, 0, 0, 0));
-  const Placement at = Letterbox(back_.Width(), back_.Height(), ws->w, ws->h);
-  if (bytes == 4) {
-    ScaleInto<uint32_t>(back_, ws, at, colours_, scaledRow_);
-  } else {
-    ScaleInto<uint16_t>(back_, ws, at, colours_, scaledRow_);
-  }
+  // SDL's surface has the size SDL believes the window to have; only the real drawable's part shows
+  const Placement at = Letterbox(back_.Width(), back_.Height(), std::min(ws->w, realW_), std::min(ws->h, realH_));
+  const std::vector<RowBand>& bands = scaler_.Draw(back_, {ws->pixels, ws->pitch, ws->w, ws->h, bytes}, at, fresh);
   if (SDL_MUSTLOCK(ws)) SDL_UnlockSurface(ws);
   if (fresh) {
     SDL_UpdateWindowSurface(window_);
-  } else {
-    // Only the picture changes: the black around it is already on screen.
-    SDL_Rect r{std::max(0, at.x), std::max(0, at.y), std::min(ws->w, back_.Width() * at.scale),
-               std::min(ws->h, back_.Height() * at.scale)};
-    SDL_UpdateWindowSurfaceRects(window_, &r, 1);
+  } else if (!bands.empty()) {
+    // Only the rows of the picture that changed: the black around it and the rest are on screen.
+    updateRects_.clear();
+    const int x = std::max(0, at.x), w = std::min(ws->w - x, back_.Width() * at.scale);
+    for (const RowBand& band : bands) updateRects_.push_back({x, band.top, w, band.bottom - band.top});
+    SDL_UpdateWindowSurfaceRects(window_, updateRects_.data(), static_cast<int>(updateRects_.size()));
   }
   lastWindowSurface_ = ws;
   lastBackW_ = back_.Width();

@@ -1,6 +1,7 @@
-// The SDL presenter: one window, full screen on the desktop, the back buffer shown letterboxed at the
-// largest whole-number scale with black around it, Alt+Enter switching between full screen and a
-// window. Flip paces the game at a fixed 60 Hz by sleeping to the next tick of its own clock.
+// The SDL presenter: one window, full screen on the desktop or a window as the player asked, the back
+// buffer shown letterboxed at the largest whole-number scale with black around it, Alt+Enter
+// switching between full screen and a window. Flip paces the game at a fixed 60 Hz by sleeping to
+// the next tick of its own clock.
 #pragma once
 
 #include <SDL.h>
@@ -14,6 +15,7 @@
 
 #include "platform/sdl/FrameLog.h"
 #include "platform/video/Display.h"
+#include "platform/video/Scaler.h"
 
 namespace platform {
 
@@ -28,7 +30,8 @@ class SdlDisplay final : public Display {
   using Clock = std::chrono::steady_clock;
   static constexpr Clock::duration kFramePeriod = std::chrono::nanoseconds(1000000000 / 60);
 
-  SdlDisplay();
+  // `fullScreen`: whether the window covers the desktop until Alt+Enter says otherwise.
+  explicit SdlDisplay(bool fullScreen = true);
   ~SdlDisplay() override;
 
   void Open(const std::string& caption) override;
@@ -38,6 +41,16 @@ class SdlDisplay final : public Display {
   void Flip() override;
   bool ExclusiveHeld() override;
   WindowEvents PumpEvents() override;
+
+  // How the picture reaches the screen, in words ("our own scaler (no graphics processor ...)").
+  const std::string& Presentation() const { return presentation_; }
+
+  // Whether the window covers the desktop now (Alt+Enter or the start options decide).
+  bool FullScreen() const;
+  // Full screen or a window: the choice the window opens with and SetDisplayMode keeps to, changed
+  // by Alt+Enter, which reports the new choice so that it can be remembered.
+  void SetFullScreen(bool fullScreen) { fullScreen_ = fullScreen; }
+  std::function<void(bool fullScreen)> onFullScreenToggled;
 
   // Frames flipped since the window opened (the demo playback counts its passes by them).
   int64_t FramesFlipped() const { return flips_; }
@@ -51,6 +64,9 @@ class SdlDisplay final : public Display {
   void HandleEvent(const SDL_Event& e);
   void Poll();
   void ToggleFullScreen();
+  // Keeps the picture on the window's real drawable: without a window manager (or with one that
+  // refuses) a full-screen request is never carried out, while SDL goes on believing it was.
+  void FollowRealWindow();
   void Present();
   void PresentToWindowSurface();
   void PresentWithRenderer();
@@ -60,20 +76,27 @@ class SdlDisplay final : public Display {
                         double cpuPresented);
 
   SDL_Window* window_ = nullptr;
-  PresentPath path_ = PresentPath::Renderer;
+  PresentPath path_ = PresentPath::WindowSurface;
+  bool vsync_ = false;       // the renderer presents in step with the display
+  bool vsyncPaces_ = false;  // ...which shows 60 frames a second, so Flip need not sleep
+  std::string presentation_;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   int textureW_ = 0, textureH_ = 0;
 
   Surface back_{320, 240};
-  // RGB565 to the window surface's pixel format, made when that format is first seen.
-  std::vector<uint32_t> colours_;
+  // Our scaler, its RGB565 to window-surface table made when that format is first seen.
+  Scaler scaler_;
   uint32_t coloursFormat_ = 0;
+  std::vector<SDL_Rect> updateRects_;
   SDL_Surface* lastWindowSurface_ = nullptr;
   int lastBackW_ = 0, lastBackH_ = 0;
-  std::vector<uint32_t> scaledRow_;
 
+  bool fullScreen_ = true;  // asked at start or by Alt+Enter; SetDisplayMode keeps to it
   bool focused_ = true;  // until the window is told it lost the focus
+  int realW_ = 0, realH_ = 0;     // the drawable's size as the X server has it
+  int refusedFrames_ = 0;         // frames the window has not had the size SDL asked for
+  bool coversScreen_ = false;     // full screen done by hand: a plain window as large as the screen
   WindowEvents pending_;
 
   // The 60 Hz frame clock: tick n is at epoch_ + n periods.

@@ -2,7 +2,26 @@
 
 #include <algorithm>
 
+#include "platform/sdl/SdlSettings.h"
+
 namespace platform {
+
+namespace {
+
+constexpr int kAxisTravel = 32767;  // SDL's axis range is -32768 to 32767
+
+std::vector<SDL_GameControllerButton> ButtonsOf(const Names& names) {
+  std::vector<SDL_GameControllerButton> out;
+  for (const std::string& n : names) {
+    const SDL_GameControllerButton b = SDL_GameControllerGetButtonFromString(n.c_str());
+    if (b != SDL_CONTROLLER_BUTTON_INVALID) out.push_back(b);
+  }
+  return out;
+}
+
+}  // namespace
+
+SdlInput::SdlInput() { Configure(Settings::Defaults()); }
 
 SdlInput::~SdlInput() {
   for (SDL_GameController* c : controllers_) SDL_GameControllerClose(c);
@@ -25,24 +44,47 @@ SDL_Scancode SdlInput::ScancodeOf(Key key) {
   }
 }
 
+void SdlInput::Configure(const Settings& settings) {
+  // keys no action names keep their own key
+  for (size_t k = 0; k < kKeyCount; ++k) scancodes_[k] = {ScancodeOf(static_cast<Key>(k))};
+  const Settings defaults = Settings::Defaults();
+  for (size_t i = 0; i < kActionCount; ++i)
+    scancodes_[static_cast<size_t>(kKeyActions[i].key)] = ScancodesOf(settings.keys[i], defaults.keys[i]);
+  jumpButtons_ = ButtonsOf(settings.buttons[kButtonJump]);
+  quitButtons_ = ButtonsOf(settings.buttons[kButtonQuit]);
+  deadZone_ = settings.deadZone * kAxisTravel / 100;
+}
+
+bool SdlInput::ControllerButton(SDL_GameControllerButton b) const {
+  return std::any_of(controllers_.begin(), controllers_.end(),
+                     [b](SDL_GameController* c) { return SDL_GameControllerGetButton(c, b) != 0; });
+}
+
+bool SdlInput::StickPast(SDL_GameControllerAxis axis, int direction) const {
+  return std::any_of(controllers_.begin(), controllers_.end(), [&](SDL_GameController* c) {
+    return direction * static_cast<int>(SDL_GameControllerGetAxis(c, axis)) > deadZone_;
+  });
+}
+
 bool SdlInput::KeyDown(Key key) const {
   read_ = true;
+  if (key >= Key::Count) return false;
   const Uint8* keys = SDL_GetKeyboardState(nullptr);
-  const SDL_Scancode code = ScancodeOf(key);
-  if (code != SDL_SCANCODE_UNKNOWN && (keys[code] || tapped_[code])) return true;
-  if (key == Key::Control && (keys[SDL_SCANCODE_RCTRL] || tapped_[SDL_SCANCODE_RCTRL])) return true;
+  for (const SDL_Scancode code : scancodes_[static_cast<size_t>(key)]) {
+    if (code != SDL_SCANCODE_UNKNOWN && (keys[code] || tapped_[code])) return true;
+  }
+  if (controllers_.empty()) return false;
 
-  auto pressed = [this](SDL_GameControllerButton b) {
-    return std::any_of(controllers_.begin(), controllers_.end(),
-                       [b](SDL_GameController* c) { return SDL_GameControllerGetButton(c, b) != 0; });
+  auto anyOf = [this](const std::vector<SDL_GameControllerButton>& buttons) {
+    return std::any_of(buttons.begin(), buttons.end(), [this](SDL_GameControllerButton b) { return ControllerButton(b); });
   };
   switch (key) {
-    case Key::Left: return pressed(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
-    case Key::Right: return pressed(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
-    case Key::Up: return pressed(SDL_CONTROLLER_BUTTON_DPAD_UP);
-    case Key::Down: return pressed(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-    case Key::Control: return pressed(SDL_CONTROLLER_BUTTON_A) || pressed(SDL_CONTROLLER_BUTTON_START);
-    case Key::Escape: return pressed(SDL_CONTROLLER_BUTTON_BACK);
+    case Key::Left: return ControllerButton(SDL_CONTROLLER_BUTTON_DPAD_LEFT) || StickPast(SDL_CONTROLLER_AXIS_LEFTX, -1);
+    case Key::Right: return ControllerButton(SDL_CONTROLLER_BUTTON_DPAD_RIGHT) || StickPast(SDL_CONTROLLER_AXIS_LEFTX, 1);
+    case Key::Up: return ControllerButton(SDL_CONTROLLER_BUTTON_DPAD_UP) || StickPast(SDL_CONTROLLER_AXIS_LEFTY, -1);
+    case Key::Down: return ControllerButton(SDL_CONTROLLER_BUTTON_DPAD_DOWN) || StickPast(SDL_CONTROLLER_AXIS_LEFTY, 1);
+    case Key::Control: return anyOf(jumpButtons_);
+    case Key::Escape: return anyOf(quitButtons_);
     default: return false;
   }
 }

@@ -9,9 +9,12 @@
 
 namespace platform {
 
-int RunSdlProgram(const char* name, const ProgramBody& body, bool demoPlayback) {
+int RunSdlProgram(const char* name, int argc, const char* const* argv, const ProgramHelp& help,
+                  const ProgramBody& body, bool demoPlayback) {
+  const auto options = ReadCommandLine(argc, argv, help);
+  if (const int* status = std::get_if<int>(&options)) return *status;
   try {
-    SdlPlatform sdl(demoPlayback);
+    SdlPlatform sdl(std::get<StartOptions>(options), demoPlayback);
     body(sdl.Get(), ProgramFolder());
   } catch (const ProgramEnded& end) {
     return end.status;

@@ -5,7 +5,9 @@
 
 #include <SDL.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <random>
 
 #include "platform/headless/Headless.h"
@@ -14,6 +16,7 @@
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlDisplay.h"
 #include "platform/sdl/SdlInput.h"
+#include "platform/sdl/SdlSettings.h"
 #include "platform/system/PosixProcess.h"
 
 namespace platform {
@@ -77,6 +80,7 @@ struct SdlSession {
 
 struct SdlPlatform::Impl {
   SdlSession session;
+  Settings settings = LoadPlayerSettings(program_invocation_short_name);
   SdlDisplay display;
   SdlAudio audio;
   SdlInput input;
@@ -90,8 +94,9 @@ struct SdlPlatform::Impl {
   SeededRandom seeded{1};
   Platform platform;
 
-  explicit Impl(bool demoPlayback)
-      : demo(demoPlayback ? MakeDemo() : nullptr),
+  Impl(const StartOptions& options, bool demoPlayback)
+      : display(options.fullScreen.value_or(settings.fullScreen)),
+        demo(demoPlayback ? MakeDemo() : nullptr),
         platform{display,
                  audio,
                  demo ? static_cast<Input&>(*demo) : input,
@@ -99,6 +104,17 @@ struct SdlPlatform::Impl {
                  demo ? static_cast<Random&>(seeded) : random,
                  process,
                  cd} {
+    // the player's settings: keys and controller, volumes, full screen or a window
+    LoadPlayerControllerMappings(program_invocation_short_name);
+    input.Configure(settings);
+    audio.SetVolumes(settings.musicVolume, settings.effectsVolume);
+    display.onFullScreenToggled = [](bool fullScreen) {
+      try {
+        RememberFullScreen(SettingsFile(), fullScreen);
+      } catch (const FatalError& e) {
+        std::fprintf(stderr, "%s: warning: %s\n", program_invocation_short_name, e.what());
+      }
+    };
     display.onInputEvent = [this](const SDL_Event& e) { input.HandleEvent(e); };
     display.onPumpStart = [this] { input.BeginPump(); };
   }
@@ -110,7 +126,8 @@ struct SdlPlatform::Impl {
   }
 };
 
-SdlPlatform::SdlPlatform(bool demoPlayback) : impl_(std::make_unique<Impl>(demoPlayback)) {}
+SdlPlatform::SdlPlatform(const StartOptions& options, bool demoPlayback)
+    : impl_(std::make_unique<Impl>(options, demoPlayback)) {}
 SdlPlatform::~SdlPlatform() = default;
 Platform& SdlPlatform::Get() { return impl_->platform; }
 

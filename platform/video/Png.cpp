@@ -1,30 +1,16 @@
 #include "platform/video/Png.h"
 
-#include <array>
 #include <cstdint>
 #include <fstream>
 #include <vector>
+
+#include <zlib.h>
 
 #include "platform/system/Error.h"
 
 namespace platform {
 
 namespace {
-
-uint32_t Crc32(const uint8_t* data, size_t n, uint32_t crc = 0) {
-  static const std::array<uint32_t, 256> table = [] {
-    std::array<uint32_t, 256> t{};
-    for (uint32_t i = 0; i < 256; ++i) {
-      uint32_t c = i;
-      for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-      t[i] = c;
-    }
-    return t;
-  }();
-  crc = ~crc;
-  for (size_t i = 0; i < n; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-  return ~crc;
-}
 
 void Put32(std::vector<uint8_t>& out, uint32_t v) {
   for (int s = 24; s >= 0; s -= 8) out.push_back(static_cast<uint8_t>(v >> s));
@@ -35,53 +21,64 @@ void Chunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_
   std::vector<uint8_t> body(type, type + 4);
   body.insert(body.end(), data.begin(), data.end());
   out.insert(out.end(), body.begin(), body.end());
-  Put32(out, Crc32(body.data(), body.size()));
+  Put32(out, static_cast<uint32_t>(crc32(0L, body.data(), static_cast<uInt>(body.size()))));
 }
 
 }  // namespace
 
-void WritePng(const Surface& s, const std::filesystem::path& path) {
-  // Raw scanlines (filter 0) stored in uncompressed deflate blocks.
+std::vector<uint8_t> EncodePng(int width, int height, int channels, const std::vector<uint8_t>& pixels) {
+  // a filter byte and the row's bytes, for each row
+  const size_t rowBytes = static_cast<size_t>(width) * static_cast<size_t>(channels);
+  const size_t stride = 1 + rowBytes;
   std::vector<uint8_t> raw;
-  raw.reserve(static_cast<size_t>(s.Height()) * (1 + 3 * s.Width()));
-  for (int y = 0; y < s.Height(); ++y) {
+  raw.reserve(static_cast<size_t>(height) * stride);
+  for (int y = 0; y < height; ++y) {
     raw.push_back(0);
-    for (int x = 0; x < s.Width(); ++x) {
-      const uint16_t p = s.At(x, y);
-      const int r = (p >> 11) & 31, g = (p >> 5) & 63, b = p & 31;
-      raw.push_back(static_cast<uint8_t>((r << 3) | (r >> 2)));
-      raw.push_back(static_cast<uint8_t>((g << 2) | (g >> 4)));
-      raw.push_back(static_cast<uint8_t>((b << 3) | (b >> 2)));
-    }
+    const auto row = pixels.begin() + static_cast<long>(static_cast<size_t>(y) * rowBytes);
+    raw.insert(raw.end(), row, row + static_cast<long>(rowBytes));
   }
-  std::vector<uint8_t> z = {0x78, 0x01};
-  size_t pos = 0;
-  do {
-    const size_t len = std::min<size_t>(65535, raw.size() - pos);
-    const bool last = pos + len == raw.size();
-    z.push_back(last ? 1 : 0);
-    z.push_back(static_cast<uint8_t>(len & 0xFF));
-    z.push_back(static_cast<uint8_t>(len >> 8));
-    z.push_back(static_cast<uint8_t>(~len & 0xFF));
-    z.push_back(static_cast<uint8_t>((~len >> 8) & 0xFF));
-    z.insert(z.end(), raw.begin() + static_cast<long>(pos), raw.begin() + static_cast<long>(pos + len));
-    pos += len;
-  } while (pos < raw.size());
-  uint32_t a = 1, b = 0;
-  for (uint8_t c : raw) {
-    a = (a + c) % 65521;
-    b = (b + a) % 65521;
+  // Each row's bytes are best told apart from the row above: the "up" filter, then deflate.
+  for (size_t row = static_cast<size_t>(height); row-- > 1;) {
+    raw[row * stride] = 2;
+    for (size_t i = 1; i < stride; ++i)
+      raw[row * stride + i] = static_cast<uint8_t>(raw[row * stride + i] - raw[(row - 1) * stride + i]);
   }
-  Put32(z, (b << 16) | a);
+  uLongf size = compressBound(static_cast<uLong>(raw.size()));
+  std::vector<uint8_t> z(size);
+  if (compress2(z.data(), &size, raw.data(), static_cast<uLong>(raw.size()), Z_BEST_SPEED) != Z_OK)
+    Fail("cannot compress the picture");
+  z.resize(size);
 
+  constexpr uint8_t kRgb = 2, kRgba = 6;  // PNG colour types
   std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   std::vector<uint8_t> ihdr;
-  Put32(ihdr, static_cast<uint32_t>(s.Width()));
-  Put32(ihdr, static_cast<uint32_t>(s.Height()));
-  ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});
+  Put32(ihdr, static_cast<uint32_t>(width));
+  Put32(ihdr, static_cast<uint32_t>(height));
+  ihdr.insert(ihdr.end(), {8, channels == 4 ? kRgba : kRgb, 0, 0, 0});
   Chunk(png, "IHDR", ihdr);
   Chunk(png, "IDAT", z);
   Chunk(png, "IEND", {});
+  return png;
+}
+
+void WritePng(const Surface& s, const std::filesystem::path& path) {
+  std::vector<uint8_t> rgb;
+  rgb.reserve(static_cast<size_t>(s.Height()) * 3 * static_cast<size_t>(s.Width()));
+  for (int y = 0; y < s.Height(); ++y) {
+    for (int x = 0; x < s.Width(); ++x) {
+      const uint16_t p = s.At(x, y);
+      const int r = (p >> 11) & 31, g = (p >> 5) & 63, b = p & 31;
+      rgb.push_back(static_cast<uint8_t>((r << 3) | (r >> 2)));
+      rgb.push_back(static_cast<uint8_t>((g << 2) | (g >> 4)));
+      rgb.push_back(static_cast<uint8_t>((b << 3) | (b >> 2)));
+    }
+  }
+  std::vector<uint8_t> png;
+  try {
+    png = EncodePng(s.Width(), s.Height(), 3, rgb);
+  } catch (const FatalError& e) {
+    Fail(path.string() + ": " + e.what());
+  }
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
   if (!out) Fail(path.string() + ": cannot write picture");

@@ -114,6 +114,7 @@ const Expected kBitmaps[] = {
     {"Data/Data/EPod.bmp", 64, 256, false},          {"Data/Data/Title/Obar.bmp", 261, 109, false},
     {"Data/Data/Title/Owng.bmp", 256, 144, false},   {"Data/Data/Title/Otxt1.bmp", 165, 42, false},
     {"Data/Data/Title/ZK.bmp", 161, 384, false},     {"Data/Data/Title/Vesk.bmp", 320, 264, true},
+    {"Data/Data/Title/Ofont.bmp", 128, 72, false},
     {"Data/Data/Save/Zone1Zinto.bmp", 200, 150, true}, {"Data/Data/Save/Zone1Kubo.bmp", 200, 150, true},
     {"Data/Data/Save/Zone2Zinto.bmp", 200, 150, true}, {"Data/Data/Save/Zone2Kubo.bmp", 200, 150, true},
     {"Ringdepth/back.bmp", 320, 240, true},          {"Ringdepth/ring.bmp", 128, 144, false},
@@ -344,8 +345,10 @@ TEST_F(ArtFiles, ForegroundRowsLoopHalvesMarkersAndSand) {
       for (int x = 0; x < 128; ++x) differ += pv.At(x, f * 128 + y) != pv.At(x, ((f + 1) % 4) * 128 + y);
     EXPECT_GT(differ, 100) << "frame " << f;
   }
-  // Ash Moor's sand (rows 0 and 3) has its surface within the top few rows and is solid below,
-  // so that drawn 64 lower it shows the sand that lies 70 below the cell's top
+  // Ash Moor's sand (rows 0 and 3) has its surface within the top few rows, so that drawn 64
+  // lower it shows the sand that lies 70 below the cell's top; a crust under the surface is
+  // solid, and below it every other pixel is clear, so a player sinking in the sand stays in sight
+  constexpr int kCrust = 9, kScreenFrom = 12;
   const Picture am = Decode(Data() / "R2/AML2.bmp");
   for (int row : {0, 3})
     for (int x = 0; x < 128; ++x) {
@@ -354,7 +357,9 @@ TEST_F(ArtFiles, ForegroundRowsLoopHalvesMarkersAndSand) {
         if (!am.Clear(x, row * 128 + y)) top = y;
       ASSERT_GE(top, 0);
       EXPECT_LE(top, 7) << "row " << row << " column " << x;
-      for (int y = top; y < 128; ++y) ASSERT_FALSE(am.Clear(x, row * 128 + y));
+      for (int y = top; y < top + kCrust; ++y) ASSERT_FALSE(am.Clear(x, row * 128 + y));
+      for (int y = top + kScreenFrom; y < 128; ++y)
+        ASSERT_EQ(am.Clear(x, row * 128 + y), (x + y) % 2 == 1) << "row " << row << " at " << x << "," << y;
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -457,7 +458,7 @@ TEST_F(ConfigurationSweep, EveryByteValueAtEveryOffsetPlaysOn) {
   }
 }
 
-// ---- a configuration file the program may not write ----
+// ---- a configuration file in a folder the player may not write ----
 
 // Runs `body` in a child process without root's rights (root writes read-only files), handing back
 // the text it returns. Not root: runs it here.
@@ -495,6 +496,9 @@ Unprivileged AsUnprivileged(const fs::path& dir, const std::function<std::string
   return {true, r};
 }
 
+// A zone folder its player cannot write, as a system-wide installation is: the player's own copy of
+// the configuration file in $XDG_CONFIG_HOME/orvane/ is read and written instead, and the
+// installation's file is never changed.
 class ReadOnlyConfiguration : public ::testing::Test {
  protected:
   ReadOnlyConfiguration() {
@@ -502,16 +506,33 @@ class ReadOnlyConfiguration : public ::testing::Test {
     z.SaveAct();
     test::WriteMinimalInstallation(z.folder(), PlumvaleTables());
     WriteAll(cfg(), {1, 1, 0});
+    fs::create_directories(playerConfig());
+    fs::permissions(playerConfig(), fs::perms::all);
     fs::permissions(cfg(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     fs::permissions(z.folder(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                     fs::perms::others_read | fs::perms::others_exec);
   }
   fs::path cfg() const { return z.folder() / "Orvane.cfg"; }
+  // the player's XDG_CONFIG_HOME, which the unprivileged player may write
+  fs::path playerConfig() const { return z.folder() / "player"; }
+  fs::path playersCopy() const { return playerConfig() / "orvane/Orvane.cfg"; }
+  // Runs `body` as the unprivileged player with XDG_CONFIG_HOME set to `configHome`.
+  Unprivileged AsPlayer(const fs::path& configHome, const std::function<std::string()>& body) {
+    return AsUnprivileged(z.folder(), [&] {
+      const char* old = std::getenv("XDG_CONFIG_HOME");
+      const std::string saved = old ? old : "";
+      ::setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
+      const std::string r = body();
+      if (old) ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+      else ::unsetenv("XDG_CONFIG_HOME");
+      return r;
+    });
+  }
   test::ZoneFixture z;
 };
 
-TEST_F(ReadOnlyConfiguration, StartUpAndPlayOnlyReadIt) {
-  const auto r = AsUnprivileged(z.folder(), [&] {
+TEST_F(ReadOnlyConfiguration, StartUpReadsThePlayersCopyOfTheInstalledFile) {
+  const auto r = AsPlayer(playerConfig(), [&] {
     std::ostringstream out, err;
     const int status = RunZoneSim({"--zone", "plumvale", "--dir", z.folder().string(), "--frames", "30", "--final",
                                    "--print", "Character"},
@@ -520,11 +541,12 @@ TEST_F(ReadOnlyConfiguration, StartUpAndPlayOnlyReadIt) {
   });
   if (!r.ran) GTEST_SKIP() << "cannot run without root's rights here";
   EXPECT_EQ(r.result, "0|{\"frame\":30,\"Character\":1}\n");
+  EXPECT_EQ(ReadAll(playersCopy()), (Bytes{1, 1, 0}));
   EXPECT_EQ(ReadAll(cfg()), (Bytes{1, 1, 0}));
 }
 
-TEST_F(ReadOnlyConfiguration, TheZoneEndsWriteIsAFaultNamingTheFileAndChangesNothing) {
-  const auto r = AsUnprivileged(z.folder(), [&] {
+TEST_F(ReadOnlyConfiguration, TheZoneEndsWriteGoesToThePlayersCopyOnly) {
+  const auto r = AsPlayer(playerConfig(), [&] {
     platform::HeadlessPlatform os;
     ZoneForm form(os.Get(), PlumvaleTables(), z.folder());
     try {
@@ -540,33 +562,25 @@ TEST_F(ReadOnlyConfiguration, TheZoneEndsWriteIsAFaultNamingTheFileAndChangesNot
     return std::string("went on");
   });
   if (!r.ran) GTEST_SKIP() << "cannot run without root's rights here";
-  EXPECT_EQ(r.result, "fault|" + cfg().string() + ": cannot write the configuration file (Permission denied)");
+  EXPECT_EQ(r.result, "ended");
+  EXPECT_EQ(ReadAll(playersCopy()), (Bytes{2, 1, 0}));
   EXPECT_EQ(ReadAll(cfg()), (Bytes{1, 1, 0}));
 }
 
-// Reading creates nothing: the zone plays on a missing file (as on an empty one) and only its write
-// at the zone's end is the fault, with the real reason.
-TEST_F(ReadOnlyConfiguration, AMissingFileInAFolderWithoutWriteRightsIsReadAsZerosAndOnlyTheWriteFails) {
-  fs::permissions(cfg(), fs::perms::owner_all);
-  fs::remove(cfg());
-  fs::permissions(z.folder(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                  fs::perms::others_read | fs::perms::others_exec);
-  const auto r = AsUnprivileged(z.folder(), [&] {
+TEST_F(ReadOnlyConfiguration, APlayersFolderThatCannotBeMadeIsOneLineNamingIt) {
+  // the player's configuration home lies in the read-only installation itself
+  const auto r = AsPlayer(z.folder() / "config", [&] {
     std::ostringstream out, err;
-    const int status = RunZoneSim({"--zone", "plumvale", "--dir", z.folder().string(), "--frames", "5", "--final",
-                                   "--print", "Character"},
-                                  out, err);
-    try {
-      ConfigFile(cfg()).WriteByte(kConfigProgress, 2);
-    } catch (const platform::FatalError& e) {
-      return std::to_string(status) + "|" + out.str() + err.str() + e.what();
-    }
-    return std::string("written");
+    const int status = RunZoneSim({"--zone", "plumvale", "--dir", z.folder().string(), "--frames", "5"}, out, err);
+    return std::to_string(status) + "|" + err.str();
   });
   if (!r.ran) GTEST_SKIP() << "cannot run without root's rights here";
-  EXPECT_EQ(r.result, "0|{\"frame\":5,\"Character\":0}\n" + cfg().string() +
-                          ": cannot create the configuration file (Permission denied)");
-  EXPECT_FALSE(fs::exists(cfg()));
+  EXPECT_EQ(r.result.rfind("1|", 0), 0u) << r.result;
+  EXPECT_NE(r.result.find((z.folder() / "config").string() + ": cannot create the folder"), std::string::npos)
+      << r.result;
+  EXPECT_EQ(Lines(r.result), 1) << r.result;
+  EXPECT_FALSE(fs::exists(z.folder() / "config"));
+  EXPECT_EQ(ReadAll(cfg()), (Bytes{1, 1, 0}));
 }
 
 // A picture the player may not read says so.
@@ -628,8 +642,6 @@ TEST(AnySizeBitmap, TheOldCoreHeadersSizesAreUnsigned) {
                   0xff, 0xff, 0xff, 0xff, 1, 0, 24, 0, 1, 2, 3, 0});
   ExpectRefused(file, "Core.bmp: bitmap is 65535x65535, too large");
 }
-
-// ---- a program that cannot be started ----
 
 // ---- a program that cannot be started, and what a started one inherits ----
 

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/../.."
 seconds=${1:-5}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_tiles fuzz_backmap fuzz_blockmap fuzz_items fuzz_curve fuzz_config fuzz_bitmap fuzz_wave fuzz_floormap)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_tiles fuzz_backmap fuzz_blockmap fuzz_items fuzz_curve fuzz_config fuzz_bitmap fuzz_wave fuzz_floormap fuzz_settings)
 
 if [ ! -f build-fuzz/CMakeCache.txt ]; then
   CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_FUZZ=ON >/dev/null
@@ -27,6 +27,7 @@ seed fuzz_wave extensible16 'RIFF\x44\x00\x00\x00WAVEfmt \x28\x00\x00\x00\xfe\xf
 seed fuzz_bitmap bitfields32 'BM\x4a\x00\x00\x00\x00\x00\x00\x00\x42\x00\x00\x00\x28\x00\x00\x00\x02\x00\x00\x00\x01\x00\x00\x00\x01\x00\x20\x00\x03\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\xff\x00\x00\xff\x00\x00\xff\x00\x00\x00\x08\x80\xff\x00\xf8\x40\x00\x00'
 seed fuzz_config link '\x02\x00\x01\x02\x01\x00'
 seed fuzz_config four '\x00\x01\x02\x01\x01\x00\x00'
+seed fuzz_settings keys '[keys]\njump = Space, Left Ctrl\nleft = Right\nright = Left\n[audio]\nmusic = 0\n[video]\nfullscreen = no\n[controller]\ndead_zone = 30\njump = x\n'
 game=build/game
 copy_seed() {  # copy_seed TARGET FILE [first byte]
   [ -f "$2" ] || return 0

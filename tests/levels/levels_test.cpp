@@ -510,6 +510,31 @@ TEST(LevelCheck, RejectsAnActWhoseStartSignOrCapsuleHasNoGround) {
   }
 }
 
+// Heights a player can stand at, counted per column; a danger that a runner meets after a long flat
+// is named unless rings lead over it, and the act falls short of the targets.
+TEST(LevelCheck, MeasuresTheWholeMapAndNamesUnwarnedDangersAfterAFastStretch) {
+  Act act;  // ground at row 7
+  for (int c = 10; c < 50; ++c) act.Main(4, c) = 1;
+  for (int c = 10; c < 30; ++c) act.Main(1, c) = 1;
+  act.AddItem(13, 60 * 128, 864);  // spikes after ten blocks of flat ground
+  auto report = act.Check(Zone::PlumVale, 0);
+  EXPECT_TRUE(report.faults.empty()) << Faults(report);
+  EXPECT_EQ(report.stats.twoHeights, 40 * 100 / 78);
+  EXPECT_EQ(report.stats.threeHeights, 20 * 100 / 78);
+  EXPECT_EQ(report.stats.highestRow, 1);
+  auto named = [](const levelcheck::Report& r, const std::string& what) {
+    for (const auto& f : r.shortfalls)
+      if (f.where.find(what) != std::string::npos || f.what.find(what) != std::string::npos) return true;
+    return false;
+  };
+  EXPECT_TRUE(named(report, "spikes at 7680")) << Faults({report.shortfalls, {}, {}});
+  EXPECT_TRUE(named(report, "0 rings, at least 180"));
+  EXPECT_TRUE(named(report, "two standing heights two rows apart in 51 %"));
+  for (int i = 0; i < 4; ++i) act.AddItem(1, 7480 + i * 60, 820 - (i % 3 ? 30 : 0));  // a trail over it
+  report = act.Check(Zone::PlumVale, 0);
+  EXPECT_FALSE(named(report, "spikes at 7680")) << Faults({report.shortfalls, {}, {}});
+}
+
 // ---------------------------------------------------------------- the shipped acts
 
 struct ActGoal {
@@ -529,12 +554,10 @@ TEST_P(ShippedAct, PassesLevelcheckAndOffersEverythingAnActShould) {
   ASSERT_EQ(level.act, goal.act);
   const auto report = levelcheck::CheckAct(goal.zone, goal.act, levels::MapFileBytes(level), levels::ItemFileBytes(level));
   ASSERT_TRUE(report.faults.empty()) << Faults(report);
+  EXPECT_TRUE(report.shortfalls.empty()) << Faults({report.shortfalls, {}, {}});
   const auto& s = report.stats;
-  EXPECT_GE(s.rings, 150);
   EXPECT_GE(s.boxes, 6);
   EXPECT_GE(s.boxKinds, 3);
-  EXPECT_GE(s.lampPosts, 2);
-  EXPECT_GE(s.enemies, 2);
   EXPECT_GE(s.hazards, 2);
   EXPECT_GE(s.platforms, 1);
   EXPECT_LE(s.items, 301);

@@ -157,6 +157,48 @@ TEST(LoopRide, FallOntoAFloatingLowerRightPieceAtLocalX32RunsBackAtOneAndAHalf) 
   EXPECT_EQ(f.Airborne, 0);
 }
 
+// Jumps onto the right edge of a loop's lower-right piece, where the wall is all but upright: the
+// fall turns into a speed along the curve no greater than the fall's own (once a speed of 50 to 150
+// threw the player down through the ground), and a fall that starts on that wall moves as a fall
+// (once the wall's mode stayed set in the air and the fall speed drove the player sideways through
+// the whole act). Whatever the landing, the player lives on and never moves faster than a dash.
+TEST(LoopRide, AFallOntoTheRightEdgeOfALoopNeitherKillsNorFlings) {
+  constexpr double kDashSpeed = 15;
+  const LoopPlace at{7, 20};
+  int caught = 0;
+  for (const double localX : {100.0, 110.0, 118.0, 124.0, 127.0})
+    for (const double fall : {2.0, 5.0, 8.0})
+      for (const double run : {-3.0, 0.0, 3.0}) {
+        ZoneFixture z;
+        ZoneForm& f = z.form();
+        LoadCurve(f);
+        z.FillRow(at.floorRow, 1);
+        BuildLoop(z, at);
+        const double cx = (at.column + 1) * 128 + localX;
+        z.Play(cx - 20, (at.floorRow - 2) * 128 - 19);
+        f.Airborne = -1;
+        f.SpeedY = fall;
+        f.SpeedX = run;
+        f.LoopState = 5;
+        const std::string what = "local x " + std::to_string(localX) + ", fall " + std::to_string(fall) +
+                                 ", run " + std::to_string(run);
+        bool onCurve = false;
+        for (int n = 1; n <= 300; ++n) {
+          const double x = f.PlayerX, y = f.PlayerY;
+          const bool inAir = f.Airborne == -1;
+          z.Move();
+          onCurve = onCurve || (inAir && f.OnCurve == 1);
+          ASSERT_EQ(f.Dying, 0) << what << ": died in frame " << n;
+          ASSERT_LE(std::abs(f.PlayerX - x), kDashSpeed + 1) << what << ": frame " << n << " moved from " << x << ", "
+                                                            << y << " to " << f.PlayerX << ", " << f.PlayerY;
+          ASSERT_LE(std::abs(f.SpeedX), kDashSpeed + 1) << what << ": frame " << n;
+          ASSERT_LT(f.PlayerY, at.floorRow * 128) << what << ": fell through the ground in frame " << n;
+        }
+        caught += onCurve;
+      }
+  EXPECT_GT(caught, 0) << "no fall landed on the curve";
+}
+
 // Ash Moor's acts held a player for good on a floating lower-right piece with open air to its
 // right: a slow fall caught on its wall turned into a small speed back down the piece, the pipe's
 // throw sent that speed "up" as a fall into the same catch, and so on frame after frame, whatever

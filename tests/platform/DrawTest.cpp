@@ -1,4 +1,4 @@
-// Lines, circles and text on a surface: every pixel they set lies inside it, and they draw where
+// Lines and circles on a surface: every pixel they set lies inside it, and they draw where
 // they should.
 #include <gtest/gtest.h>
 
@@ -6,7 +6,6 @@
 
 #include "platform/system/Error.h"
 #include "platform/video/Surface.h"
-#include "platform/video/Text.h"
 
 namespace platform {
 namespace {
@@ -54,44 +53,6 @@ TEST(Circles, AreClippedAndARadiusOfZeroIsOnePixel) {
   EXPECT_EQ(whole.At(20, 30), 1);
   EXPECT_EQ(whole.At(20, 10), 1);
   EXPECT_EQ(whole.At(20, 20), 0);
-}
-
-TEST(Text, LettersChangeOnlyTheirOwnPixelsInTheColourGiven) {
-  Surface s(120, 30);
-  BltColorFill(s, {0, 0, 120, 30}, Rgb565(0, 0, 255));
-  DrawText(s, 4, 4, "Press", Rgb565(255, 255, 255));
-  const int white = Count(s, 0xFFFF), blue = Count(s, Rgb565(0, 0, 255));
-  EXPECT_GT(white, 0);                           // the strokes' cores
-  EXPECT_GT(120 * 30 - blue, 40);                // and their soft edges
-  EXPECT_GT(blue, 120 * 30 / 2);                 // the background shows through around them
-  // An edge is white mixed into blue: blue stays full, red and green rise together.
-  for (uint16_t p : s.Pixels()) {
-    ASSERT_EQ(p & 31, 31);
-    ASSERT_LE(std::abs(static_cast<int>(p >> 11) * 2 - static_cast<int>((p >> 5) & 63)), 2);
-  }
-  // Nothing above or left of the text's corner changed.
-  for (int x = 0; x < 120; ++x) EXPECT_EQ(s.At(x, 0), Rgb565(0, 0, 255));
-  for (int y = 0; y < 30; ++y) EXPECT_EQ(s.At(0, y), Rgb565(0, 0, 255));
-  // About 12 pixels high: nothing drawn below row 4 + 16.
-  for (int y = 21; y < 30; ++y)
-    for (int x = 0; x < 120; ++x) ASSERT_EQ(s.At(x, y), Rgb565(0, 0, 255)) << x << "," << y;
-}
-
-TEST(Text, IsClippedAtEveryEdge) {
-  Surface s(16, 8);
-  DrawText(s, -6, -5, "T for Kubo", 0xFFFF);
-  DrawText(s, 10, 4, "S for Zinto", 0xFFFF);
-  EXPECT_GT(Count(s, 0xFFFF), 0);
-}
-
-TEST(Text, AMissingFontNamesTheFile) {
-  Surface s(16, 8);
-  try {
-    DrawText(s, 0, 0, "or", 0xFFFF, "/nonexistent/Font.ttf");
-    FAIL() << "no error";
-  } catch (const FatalError& e) {
-    EXPECT_NE(std::string(e.what()).find("/nonexistent/Font.ttf"), std::string::npos) << e.what();
-  }
 }
 
 }  // namespace

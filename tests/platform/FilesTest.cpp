@@ -301,11 +301,11 @@ TEST_F(Waves, TheExtensibleHeaderPlaysAs16BitPcmAndSaysWhyOtherwise) {
 
 TEST_F(Waves, TheHeadlessBackendChecksEveryFileItLoads) {
   HeadlessPlatform os;
-  os.audio.Load(2, WriteWave(dir_ / "Ring.Wav", {}));
+  os.audio.Load(2, WriteWave(dir_ / "Ring.Wav", {}), platform::SoundKind::Effect);
   WaveHeader floating;
   floating.tag = 3;
   const fs::path bad = WriteWave(dir_ / "tv.Wav", floating);
-  EXPECT_NE(FaultOf([&] { os.audio.Load(6, bad); }).find("tv.Wav"), std::string::npos);
+  EXPECT_NE(FaultOf([&] { os.audio.Load(6, bad, platform::SoundKind::Effect); }).find("tv.Wav"), std::string::npos);
   ASSERT_EQ(os.audio.loaded.size(), 1u);
   EXPECT_EQ(os.audio.loaded[0].first, 2);
 }

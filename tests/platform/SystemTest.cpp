@@ -58,7 +58,9 @@ TEST(SdlProgram, WithoutADisplayEndsWithOneLineUnlessADriverIsAskedFor) {
     c.driver ? ::setenv("SDL_VIDEODRIVER", c.driver, 1) : ::unsetenv("SDL_VIDEODRIVER");
     bool ran = false;
     ::testing::internal::CaptureStderr();
-    const int status = RunSdlProgram("Orvane", [&](Platform&, const std::filesystem::path&) { ran = true; });
+    const char* argv[] = {"Orvane", nullptr};
+    const int status = RunSdlProgram("Orvane", 1, argv, ProgramHelp{"the title", ""},
+                                     [&](Platform&, const std::filesystem::path&) { ran = true; });
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), c.line);
     EXPECT_EQ(status, c.status);
     EXPECT_EQ(ran, c.status == 0);
@@ -88,6 +90,29 @@ TEST(SdlKeys, EveryGameKeyHasItsOwnKeyboardKey) {
   EXPECT_EQ(SdlInput::ScancodeOf(Key::Z), SDL_SCANCODE_Z);
   EXPECT_EQ(SdlInput::ScancodeOf(Key::Digit0), SDL_SCANCODE_0);
   EXPECT_EQ(SdlInput::ScancodeOf(Key::Digit9), SDL_SCANCODE_9);
+}
+
+// --window and --fullscreen: the window opens as asked, and setting a display mode keeps it so.
+TEST(SdlWindowMode, TheWindowOpensAsAskedAndTheDisplayModeKeepsIt) {
+  // SDL offers its window-less driver only when the environment names it
+  const char* old = std::getenv("SDL_VIDEODRIVER");
+  const std::string saved = old ? old : "";
+  ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+  ASSERT_EQ(SDL_VideoInit(nullptr), 0) << SDL_GetError();
+  for (const bool fullScreen : {false, true}) {
+    SdlDisplay display(fullScreen);
+    display.Open("window mode");
+    EXPECT_EQ(display.FullScreen(), fullScreen);
+    display.SetDisplayMode(640, 480);
+    EXPECT_EQ(display.FullScreen(), fullScreen);
+    display.RestoreDisplayMode();  // a program gives the desktop back
+    display.Open("window mode");
+    display.SetDisplayMode(320, 240);
+    EXPECT_EQ(display.FullScreen(), fullScreen);
+  }
+  SDL_VideoQuit();
+  if (old) ::setenv("SDL_VIDEODRIVER", saved.c_str(), 1);
+  else ::unsetenv("SDL_VIDEODRIVER");
 }
 
 // Only lower bounds on time: a busy machine can make a frame later, never earlier.

@@ -28,6 +28,7 @@ void WriteTitlePictures(const std::filesystem::path& top) {
   test::WritePicture(dir / "Otxt1.bmp", 165, 42, 250, 220, 40);
   test::WritePicture(dir / "ZK.bmp", 161, 384, 60, 60, 220);
   test::WritePicture(dir / "Vesk.bmp", 320, 264, 90, 150, 230);
+  test::WritePicture(dir / "Ofont.bmp", 128, 72, 250, 240, 220);
 }
 
 class TitleTest : public ::testing::Test {

@@ -132,12 +132,13 @@ TEST(MapViewShipped, EveryLoopsTrackIsWholeWhereTheRiderRuns) {
     const ZoneTables* zone;
     int act;
   } cases[] = {{&PlumvaleTables(), 0}, {&AshmoorTables(), 0}, {&AshmoorTables(), 1}, {&AshmoorTables(), 2}};
-  int loops = 0;
+  int loops = 0, upperLefts = 0;  // every loop has one upper-left piece: each is found and checked
   for (const Case& c : cases) {
     Started s(*c.zone, data, c.act);
     ZoneForm& f = *s.form;
     for (int i = 0; i <= 300; ++i) f.ItemKind[i] = 0;  // rings in the loop would hide a gap
     const platform::Surface act = RenderAct(f, {});
+    for (int i = 0; i < 780; ++i) upperLefts += f.BlockMap[i] == c.zone->loops.upperLeft;
     for (int r = 2; r < 10; ++r)
       for (int col = 1; col + 2 < 78; ++col) {
         if (f.BlockMap[r * 78 + col] != c.zone->loops.lowerLeft || f.BlockMap2[r * 78 + col + 1] != 6) continue;
@@ -160,7 +161,8 @@ TEST(MapViewShipped, EveryLoopsTrackIsWholeWhereTheRiderRuns) {
         }
       }
   }
-  EXPECT_EQ(loops, 3);
+  EXPECT_EQ(loops, upperLefts);
+  EXPECT_GE(loops, 1);
 }
 
 TEST(MapViewCommandLine, WritesThePictureAndNamesItsFaults) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <set>
 
 #include "assets/levels/ItemKinds.h"
@@ -22,6 +23,16 @@ constexpr int kFootLeft = 7, kFootRight = 32;
 constexpr int kSignSize = 48;
 constexpr int kCapsuleSize = 64;
 constexpr int kWalkSampleStep = 8;
+constexpr int kPlatformKind = 25, kPlatformTop = 2;
+constexpr int kMinRowsApart = 2;   // standing heights this many rows apart count as two
+constexpr int kFastColumns = 4;    // a runner is fast after four blocks of flat or falling ground
+constexpr int kFlatRise = 16;      // a floor that rises less than this from column to column is flat
+constexpr int kConnectedDrop = 64; // a floor lower by at most this is the same ground going down
+constexpr int kOnFloor = 8;        // an item's bottom this close to a floor stands on it
+constexpr int kRingSize = 16;
+constexpr int kRingLowest = 40, kRingHighest = 260;  // rings this high over a floor lead a jump...
+constexpr int kTrailRings = 3, kTrailLead = 256;     // ...three of them, over the two blocks before it
+constexpr int kTrailStartsBefore = 64;               // and the danger, beginning before it
 
 std::string Cell(int row, int col) {
   return "cell (row " + std::to_string(row) + ", column " + std::to_string(col) + ")";
@@ -51,12 +62,22 @@ class Checker {
     CheckStandingScenery();
     CheckSlopeFeet();
     CheckItems();
-    if (act_) CheckScenery();
+    MeasureHeights();
+    if (act_) {
+      CheckScenery();
+      CheckFastStretches();
+      CheckTargets();
+    }
     return report_;
   }
 
  private:
   void Add(const std::string& where, const std::string& what) { report_.faults.push_back({where, what}); }
+  void ShortOnce(const std::string& where, const std::string& what) {
+    auto& list = report_.shortfalls;
+    if (std::none_of(list.begin(), list.end(), [&](const Fault& f) { return f.where == where; }))
+      list.push_back({where, what});
+  }
 
   uint8_t Main(int r, int c) const {
     return r < 0 || r >= kRows || c < 0 || c >= kCols ? 0 : main_[static_cast<size_t>(r * kCols + c)];
@@ -237,6 +258,7 @@ class Checker {
       Count(*info, boxKinds);
       CheckItem(item, *info, items);
     }
+    items_ = items;
     report_.stats.items = static_cast<int>(items.size());
     report_.stats.boxKinds = static_cast<int>(boxKinds.size());
   }
@@ -286,9 +308,9 @@ class Checker {
   }
 
   static bool OnPlatform(int x, int y, const std::vector<Item>& all) {
-    constexpr int kPlatformTop = 2, kPlatformLeft = 8, kPlatformRight = 96;
+    constexpr int kPlatformLeft = 8, kPlatformRight = 96;
     for (const Item& p : all)
-      if (p.kind == 25 && y == p.y + kPlatformTop && x >= p.x + kPlatformLeft && x < p.x + kPlatformRight) return true;
+      if (p.kind == kPlatformKind && y == p.y + kPlatformTop && x >= p.x + kPlatformLeft && x < p.x + kPlatformRight) return true;
     return false;
   }
 
@@ -338,8 +360,148 @@ class Checker {
     if (!supported) Add(what, "does not stand on the ground (nothing solid at y " + std::to_string(y0 + size) + ")");
   }
 
+  // ---- the whole map -------------------------------------------------------------------------
+
+  // The heights (pixel y of a floor) a player can stand at in a column, top first: a surface with
+  // room above it for the player, sampled at the column's middle, and the tops of platforms.
+  std::vector<int> Surfaces(int c) const {
+    std::vector<int> ys;
+    const int x = c * kBlock + kBlock / 2;
+    for (int y = 0; y < levels::kWorldHeight; ++y) {
+      if (!Solid(x, y) || (y > 0 && Solid(x, y - 1))) continue;
+      bool room = true;
+      for (int yy = std::max(0, y - kPlayerHeight); yy < y && room; ++yy) room = !Solid(x, yy);
+      if (room) ys.push_back(y);
+    }
+    for (const Item& p : items_)
+      if (p.kind == kPlatformKind && p.x / kBlock == c) ys.push_back(p.y + kPlatformTop);
+    std::sort(ys.begin(), ys.end());
+    return ys;
+  }
+
+  static int RowOf(int y) { return std::min(y / kBlock, kRows - 1); }
+
+  void MeasureHeights() {
+    ActStats& s = report_.stats;
+    int two = 0, three = 0;
+    for (int c = 0; c < kCols; ++c) {
+      std::vector<int> rows;
+      for (int y : Surfaces(c)) rows.push_back(RowOf(y));
+      if (!rows.empty()) s.highestRow = std::min(s.highestRow, rows.front());
+      // the most heights, each at least two rows below the one before
+      int count = 0, last = -kMinRowsApart;
+      for (int r : rows)
+        if (r - last >= kMinRowsApart) ++count, last = r;
+      two += count >= 2;
+      three += count >= 3;
+    }
+    s.twoHeights = two * 100 / kCols;
+    s.threeHeights = three * 100 / kCols;
+  }
+
+  // A runner sees about 180 pixels ahead: a pit, hazard or enemy at the end of a stretch of four
+  // blocks or more of flat or falling ground comes too fast to see, unless a ring trail leads over
+  // it or a spring before it lifts the runner.
+  void CheckFastStretches() {
+    std::vector<std::vector<int>> surfaces(kCols);
+    for (int c = 0; c < kCols; ++c) surfaces[static_cast<size_t>(c)] = Surfaces(c);
+    // run[c][i]: how many columns of flat or falling ground, without a box, spring or danger, lead
+    // into surface i of column c (itself included)
+    std::vector<std::vector<int>> run(kCols);
+    for (int c = 0; c < kCols; ++c) {
+      const auto& here = surfaces[static_cast<size_t>(c)];
+      auto& lengths = run[static_cast<size_t>(c)];
+      lengths.assign(here.size(), 1);
+      // a loop's end marker stands on the floor where a rider leaves the loop at speed
+      for (size_t i = 0; i < here.size(); ++i)
+        if (Main(RowOf(here[i]) - 1, c) == zone_.loopEnd) lengths[i] = kFastColumns;
+      if (c == 0) continue;
+      const auto& before = surfaces[static_cast<size_t>(c - 1)];
+      for (size_t i = 0; i < here.size(); ++i)
+        for (size_t j = 0; j < before.size(); ++j) {
+          const int rise = before[j] - here[i];
+          if (rise > kFlatRise || rise < -kConnectedDrop || Stopper(c - 1, before[j])) continue;
+          lengths[i] = std::max(lengths[i], run[static_cast<size_t>(c - 1)][j] + 1);
+        }
+    }
+    for (int c = 0; c + 1 < kCols; ++c) {
+      const auto& here = surfaces[static_cast<size_t>(c)];
+      for (size_t i = 0; i < here.size(); ++i) {
+        const int length = run[static_cast<size_t>(c)][i], y = here[i];
+        if (length < kFastColumns) continue;
+        if (length == kFastColumns) ++report_.stats.fastStretches;
+        const bool lifted = SpringNear(c, y);
+        // a danger on the next stretch of ground
+        for (int d = c; d <= c + 1; ++d) {
+          const Item* danger = DangerOn(d, y);
+          if (!danger || lifted || RingsLeadOver(danger->x, danger->x + kBlock / 2, y)) continue;
+          const auto info = levels::KindInfo(danger->kind);
+          ShortOnce(Record(*danger, info ? &*info : nullptr), "comes at the end of a fast stretch of " + std::to_string(length) +
+                                                " blocks with no warning: lead a ring trail over it, slow the "
+                                                "runner or lift it with a spring");
+        }
+        // a pit: nothing to land on in the next column
+        const int next = c + 1;
+        bool ground = false;
+        for (int yy : surfaces[static_cast<size_t>(next)]) ground = ground || yy >= y - kConnectedDrop;
+        if (!ground && !lifted && !RingsLeadOver(next * kBlock, next * kBlock + kBlock, y))
+          ShortOnce(Cell(RowOf(y), next), "a pit at the end of a fast stretch of " + std::to_string(length) +
+                                        " blocks with no warning: lead a ring trail over it, slow the runner or "
+                                        "lift it with a spring");
+      }
+    }
+  }
+
+  // An item standing on the floor at y in column c.
+  const Item* ItemOn(int c, int y, bool (*kind)(uint8_t)) const {
+    for (const Item& item : items_) {
+      if (!kind(item.kind) || item.x / kBlock != c) continue;
+      const auto info = levels::KindInfo(item.kind);
+      const int bottom = item.y + (info ? info->boxY + info->boxH : 0);
+      if (std::abs(bottom - y) <= kOnFloor) return &item;
+    }
+    return nullptr;
+  }
+  static bool IsDanger(uint8_t k) { return k == 13 || k == 15 || (k >= 29 && k <= 31); }
+  static bool IsStopper(uint8_t k) { return (k >= 3 && k <= 11) || (k >= 17 && k <= 22) || IsDanger(k); }
+  static bool IsSpring(uint8_t k) { return k >= 17 && k <= 22; }
+  const Item* DangerOn(int c, int y) const { return ItemOn(c, y, IsDanger); }
+  bool Stopper(int c, int y) const { return ItemOn(c, y, IsStopper) != nullptr; }
+  bool SpringNear(int c, int y) const { return ItemOn(c, y, IsSpring) || (c > 0 && ItemOn(c - 1, y, IsSpring)); }
+
+  // A ring trail that leads a jump over x0..x1 from a floor at y: rings high enough that a jump
+  // takes them, the first of them before the danger, where a runner sees it in time.
+  bool RingsLeadOver(int x0, int x1, int y) const {
+    int count = 0, first = x1;
+    for (const Item& item : items_)
+      if (item.kind == 1 && item.x >= x0 - kTrailLead && item.x < x1 && item.y + kRingSize <= y - kRingLowest &&
+          item.y > y - kRingHighest)
+        ++count, first = std::min(first, item.x);
+    return count >= kTrailRings && first < x0 - kTrailStartsBefore;
+  }
+
+  void CheckTargets() {
+    const ActStats& s = report_.stats;
+    const Targets t;
+    auto need = [&](bool ok, const std::string& what) {
+      if (!ok) report_.shortfalls.push_back({"act", what});
+    };
+    need(s.twoHeights >= t.twoHeights, "two standing heights two rows apart in " + std::to_string(s.twoHeights) +
+                                           " % of the columns, at least " + std::to_string(t.twoHeights) + " % wanted");
+    need(s.threeHeights >= t.threeHeights, "three standing heights in " + std::to_string(s.threeHeights) +
+                                               " % of the columns, at least " + std::to_string(t.threeHeights) +
+                                               " % wanted");
+    need(s.highestRow <= t.highestRow, "the highest row stood on is " + std::to_string(s.highestRow) +
+                                           ", row " + std::to_string(t.highestRow) + " or higher wanted");
+    need(s.rings >= t.rings, std::to_string(s.rings) + " rings, at least " + std::to_string(t.rings) + " wanted");
+    need(s.enemies >= t.enemies, std::to_string(s.enemies) + " enemies, at least " + std::to_string(t.enemies) + " wanted");
+    need(s.lampPosts >= t.lampPosts,
+         std::to_string(s.lampPosts) + " lamp posts, at least " + std::to_string(t.lampPosts) + " wanted");
+  }
+
   const levels::ZoneValues& zone_;
   std::optional<int> act_;
+  std::vector<Item> items_;
   const std::vector<uint8_t>& mapBytes_;
   const std::vector<uint8_t>& itemBytes_;
   std::array<uint8_t, levels::kCells> main_{}, fore_{};

@@ -64,8 +64,18 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s: %s: %s\n", (itemFault ? itemPath : mapPath).c_str(), fault.where.c_str(),
                  fault.what.c_str());
   }
-  if (!report.faults.empty()) return 1;
+  for (const levelcheck::Fault& shortfall : report.shortfalls) {
+    const bool itemFault = shortfall.where.rfind("record", 0) == 0;
+    std::fprintf(stderr, "%s: %s: falls short: %s\n", (itemFault ? itemPath : mapPath).c_str(), shortfall.where.c_str(),
+                 shortfall.what.c_str());
+  }
   const levelcheck::ActStats& s = report.stats;
+  if (act)
+    std::printf("%s: two heights %d %%, three heights %d %%, highest row %d, %d rings, %d enemies, %d lamp posts, "
+                "%d boxes of %d kinds, %d fast stretches\n",
+                mapPath.c_str(), s.twoHeights, s.threeHeights, s.highestRow, s.rings, s.enemies, s.lampPosts, s.boxes,
+                s.boxKinds, s.fastStretches);
+  if (!report.faults.empty() || !report.shortfalls.empty()) return 1;
   std::printf("%s: sound: %d items: %d rings, %d boxes of %d kinds, %d lamp posts, %d springs, %d enemies, "
               "%d hazards, %d platforms; %d loops, %d quarter pipes, %d sand cells\n",
               mapPath.c_str(), s.items, s.rings, s.boxes, s.boxKinds, s.lampPosts, s.springs, s.enemies, s.hazards,

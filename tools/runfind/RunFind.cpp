@@ -66,6 +66,7 @@ using tools::UsageError;
 struct Options {
   fs::path data;
   std::string run;
+  std::string route;  // high, middle or low: the run keeps to that route of the act
   fs::path out;
   uint64_t seed = 1;
   double seconds = 600;
@@ -75,6 +76,7 @@ struct Options {
   bool plain = false;      // so does a shield or invincibility taken from a box
   bool shorten = true;     // drop the entries the run does without
   bool traps = false;      // explore the whole act and report the places with no way on
+  bool firstPlay = false;  // play the act as a first-timer and report the clock at its end
 };
 
 // Every number of the search's options is 0 or more.
@@ -91,6 +93,7 @@ Options Parse(const std::vector<std::string>& args) {
     auto value = [&]() -> const std::string& { return tools::OptionValue(args, i); };
     if (a == "--data") o.data = value();
     else if (a == "--run") o.run = value();
+    else if (a == "--route") o.route = value();
     else if (a == "--out") o.out = value();
     else if (a == "--seed") o.seed = static_cast<uint64_t>(ParseNumber(value(), "seed"));
     else if (a == "--seconds") o.seconds = ParseNumber(value(), "time");
@@ -100,6 +103,7 @@ Options Parse(const std::vector<std::string>& args) {
     else if (a == "--plain") o.plain = true;
     else if (a == "--keep-all") o.shorten = false;
     else if (a == "--traps") o.traps = true;
+    else if (a == "--first-play") o.firstPlay = true;
     else throw UsageError{"unknown option: " + a};
   }
   if (o.data.empty() || o.run.empty()) throw UsageError{"--data and --run are required"};
@@ -141,7 +145,13 @@ constexpr uint32_t kGoalNode = 0xfffffffe, kDeathNode = 0xfffffffd;
 class Search {
  public:
   Search(const runs::RunName& run, const Options& o, std::ostream& out)
-      : run_(run), o_(o), out_(out), folder_(o.data, run.character), game_(run, folder_.path()), rng_(o.seed) {
+      : run_(run),
+        o_(o),
+        out_(out),
+        route_(run.route ? std::optional<runs::RouteCheck>(run) : std::nullopt),
+        folder_(o.data, run.character),
+        game_(run, folder_.path()),
+        rng_(o.seed) {
     game_.Save(root_, rootFrame_);
   }
 
@@ -181,6 +191,7 @@ class Search {
   const runs::RunName& run_;
   const Options& o_;
   std::ostream& out_;
+  const std::optional<runs::RouteCheck> route_;  // a run on a named route never stands off it
   runs::PlayFolder folder_;
   runs::Game game_;
   ZoneState root_;
@@ -329,7 +340,7 @@ KeyScript Search::ScriptTo(int32_t span, long endFrame) const {
 bool Search::Fails(int16_t lives, int16_t shieldBefore) const {
   const ZoneForm& f = game_.form();
   return game_.ended() || f.Dying != 0 || f.Lives != lives || (o_.noHits && Hit(f, shieldBefore)) ||
-         (o_.plain && Helped(f));
+         (o_.plain && Helped(f)) || (route_ && !EndBegun(f) && !route_->Holds(f));
 }
 
 bool Search::Settles() {
@@ -531,10 +542,36 @@ int RunRunFind(const std::vector<std::string>& args, std::ostream& out, std::ost
     err << "runfind: " << e.message << "\n";
     return 2;
   }
-  const auto run = runs::ParseRunName(o.run);
+  auto run = runs::ParseRunName(o.run);
+  if (run && !o.route.empty()) {
+    run->route = levels::RouteFromName(o.route);
+    if (!run->route) {
+      err << "runfind: bad route: " << o.route << " (high, middle or low)\n";
+      return 2;
+    }
+  }
   if (!run) {
-    err << "runfind: bad run name: " << o.run << " (zone-act-character, e.g. ashmoor-1-kubo)\n";
+    err << "runfind: bad run name: " << o.run << " (zone-act-character[-route], e.g. ashmoor-1-kubo or ashmoor-1-kubo-high)\n";
     return 2;
+  }
+  if (o.firstPlay) {
+    try {
+      KeyScript played;
+      const runs::RunOutcome first = runs::PlayFirstTime(*run, o.data, o.limit, &played);
+      if (!o.out.empty() && !(std::ofstream(o.out) << played.Format(true)))
+        throw std::runtime_error(o.out.string() + ": cannot write the key script");
+      out << "runfind: " << run->Text() << ": a first play " << (first.reached ? "reached" : "did not reach")
+          << " the act's end" << (first.reached ? " with " + std::to_string(first.clockAtEnd / 60) + ":" +
+                                                       (first.clockAtEnd % 60 < 10 ? "0" : "") +
+                                                       std::to_string(first.clockAtEnd % 60) + " on the clock"
+                                                 : "")
+          << " (frame " << first.frames << ", " << first.deaths << (first.deaths == 1 ? " death" : " deaths")
+          << (first.gameOver ? ", game over" : "") << (first.reached ? "" : ", last at x " + std::to_string(static_cast<int>(first.x)) + " y " + std::to_string(static_cast<int>(first.y))) << ")\n";
+      return first.reached ? 0 : 1;
+    } catch (const std::exception& e) {
+      err << "runfind: " << e.what() << "\n";
+      return 1;
+    }
   }
   if (o.out.empty()) o.out = run->Text() + ".keys";
   try {
@@ -553,7 +590,8 @@ int RunRunFind(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (o.shorten) script = search.Shorten(script);
     // the search does not draw; the run must hold when every pass of the frame runs
     const runs::RunOutcome check = runs::Replay(*run, script, o.data, o.limit);
-    if (!check.reached || !check.finished || check.deaths != 0 || (o.noHits && check.hits != 0)) {
+    if (!check.reached || !check.finished || check.deaths != 0 || (o.noHits && check.hits != 0) ||
+        check.offRoute != 0) {
       err << "runfind: " << run->Text() << ": the run found does not hold when replayed: " << check.Describe() << "\n";
       return 1;
     }

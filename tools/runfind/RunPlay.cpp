@@ -1,10 +1,12 @@
 #include "tools/runfind/RunPlay.h"
 
 #include <charconv>
+#include <cmath>
 #include <fstream>
 #include <random>
 #include <sstream>
 
+#include "assets/levels/Levels.h"
 #include "zones/ZoneProgram.h"
 
 namespace orvane::runs {
@@ -19,7 +21,10 @@ constexpr const char* kCharacterNames[2] = {"zinto", "kubo"};
 
 }  // namespace
 
-std::string RunName::Text() const { return zone + "-" + std::to_string(act) + "-" + kCharacterNames[character]; }
+std::string RunName::Text() const {
+  return zone + "-" + std::to_string(act) + "-" + kCharacterNames[character] +
+         (route ? std::string("-") + levels::RouteName(*route) : "");
+}
 
 const ZoneTables& RunName::Tables() const { return *FindZoneTables(zone); }
 
@@ -36,11 +41,66 @@ std::optional<RunName> ParseRunName(std::string_view text) {
   if (act.empty() || r.ec != std::errc() || r.ptr != act.data() + act.size() || run.act < 0 ||
       run.act >= zone->actCount)
     return std::nullopt;
-  const std::string_view character = text.substr(b + 1);
+  const size_t c = text.find('-', b + 1);
+  const std::string_view character = text.substr(b + 1, c == std::string_view::npos ? c : c - b - 1);
+  if (c != std::string_view::npos) {
+    run.route = levels::RouteFromName(text.substr(c + 1));
+    if (!run.route) return std::nullopt;
+  }
   if (character == kCharacterNames[0]) run.character = 0;
   else if (character == kCharacterNames[1]) run.character = 1;
   else return std::nullopt;
   return run;
+}
+
+namespace {
+
+// The player's middle and feet: where it stands, in columns and rows.
+constexpr double kMiddleX = 20;
+constexpr double kFeetY = 38;
+// Feet a few pixels above a block's top still stand on it (a slope's or step's surface lies inside
+// its block, and the feet may rest a fraction above the surface).
+constexpr double kFeetSlack = 8;
+constexpr int16_t kOn = -1;
+
+levels::Level LevelOf(const RunName& run) {
+  const levels::Zone zone = run.zone == "plumvale" ? levels::Zone::PlumVale : levels::Zone::AshMoor;
+  for (const levels::ActSource& source : levels::Acts()) {
+    levels::Level level = levels::LoadLevel(levels::SourceFolder() / source.textFile);
+    if (level.zone == zone && level.act == run.act) return level;
+  }
+  throw std::runtime_error("no level text for " + run.zone + " act " + std::to_string(run.act));
+}
+
+}  // namespace
+
+RouteCheck::RouteCheck(const RunName& run) : route_(run.route.value_or(levels::Route::Middle)) {
+  const levels::Level level = LevelOf(run);
+  for (const levels::RouteSpan& span : level.routes)
+    if (span.route == route_) spans_.push_back(span);
+  if (spans_.empty())
+    throw std::runtime_error(level.name + ": declares no " + levels::RouteName(route_) + " route");
+}
+
+bool RouteCheck::Holds(const ZoneForm& f) const {
+  if (f.Airborne == kOn || f.Dying != 0) return true;
+  const int column = static_cast<int>(std::floor((f.PlayerX + kMiddleX) / levels::kBlock));
+  const int row = static_cast<int>(std::floor((f.PlayerY + kFeetY + kFeetSlack) / levels::kBlock));
+  const levels::RouteRows rows = levels::RowsOf(route_);
+  for (const levels::RouteSpan& span : spans_)
+    if (column >= span.firstColumn && column <= span.lastColumn) return row >= rows.first && row <= rows.last;
+  return true;
+}
+
+RouteCheck::RouteCheck(levels::Route route, std::vector<levels::RouteSpan> spans)
+    : route_(route), spans_(std::move(spans)) {}
+
+std::string RouteCheck::Describe() const {
+  std::string s = std::string(levels::RouteName(route_)) + " route, columns";
+  for (const levels::RouteSpan& span : spans_)
+    s += " " + std::to_string(span.firstColumn) + "-" + std::to_string(span.lastColumn);
+  const levels::RouteRows rows = levels::RowsOf(route_);
+  return s + ", rows " + std::to_string(rows.first) + "-" + std::to_string(rows.last);
 }
 
 PlayFolder::PlayFolder(const fs::path& data, int character) {
@@ -140,6 +200,9 @@ std::string RunOutcome::Describe() const {
   s << "; the player was last at x " << x << ", y " << y << " (frame " << frames << "), farthest x " << farthestX
     << " in frame " << farthestAt << ", " << deaths << (deaths == 1 ? " death, " : " deaths, ") << hits
     << (hits == 1 ? " hit" : " hits");
+  if (offRoute != 0)
+    s << ", off its route in " << offRoute << " frames (first in frame " << offRouteAt << " at x " << offRouteX << ", y "
+      << offRouteY << ")";
   if (gameOver) s << ", game over";
   else if (ended && !finished) s << ", the program ended";
   if (reached && !finished && !ended) s << ", and the act did not end";
@@ -150,6 +213,7 @@ RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const f
                   long afterFrames) {
   const PlayFolder folder(data, run.character);
   Game game(run, folder.path());
+  const std::optional<RouteCheck> route = run.route ? std::optional<RouteCheck>(run) : std::nullopt;
   RunOutcome o;
   ZoneForm& f = game.form();
   auto note = [&] {
@@ -182,9 +246,15 @@ RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const f
       break;
     }
     note();
+    if (route && !o.reached && !route->Holds(f) && o.offRoute++ == 0) {
+      o.offRouteAt = game.frame();
+      o.offRouteX = f.PlayerX;
+      o.offRouteY = f.PlayerY;
+    }
     if (!o.reached && ActEndReached(f)) {
       o.reached = true;
       o.reachedAt = game.frame();
+      o.clockAtEnd = f.ClockMinutes * 60 + f.ClockSeconds;
       stopAt = game.frame() + afterFrames;
     }
   }
@@ -193,6 +263,123 @@ RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const f
   o.gameOver = o.ended && f.Lives < 0;
   if (o.ended && o.reached && !o.gameOver && f.ActIndex == kZoneComplete) o.finished = true;
   o.frames = game.frame();
+  return o;
+}
+
+namespace {
+
+// The first-timer's habits.
+constexpr double kSeesAhead = 120;     // jumps at an enemy or hazard this near ahead...
+constexpr double kTooNear = 16;        // ...but not one already under it
+constexpr double kSameLevel = 80;      // ...at about its own height
+constexpr int kJumpFrames = 14;        // a jump holds Control this long, then lets go
+constexpr int kHeldUpFrames = 20;      // moving less than a pixel a frame this long is being held up
+constexpr int kBackOffAfter = 240;     // held up this long on the same spot: back off to the left
+constexpr int kBackOffFrames = 40;     // ...for this long, twice as long each time after
+constexpr long kLongestBackOff = 600;
+constexpr double kSameSpot = 32;
+constexpr int kPatrolSweep = 129;      // a patrol sweeps this far right of its place
+
+bool IsDanger(uint8_t kind) { return kind == 13 || kind == 15 || (kind >= 29 && kind <= 31); }
+
+bool DangerAhead(const ZoneForm& f, int dir) {
+  const double x = f.PlayerX + 20, y = f.PlayerY + 19;
+  for (int i = 0; i <= 300; ++i) {
+    if (!IsDanger(f.ItemKind[i])) continue;
+    const double left = f.ItemX[i], right = left + (f.ItemKind[i] == 29 ? kPatrolSweep + 64 : 32);
+    if (std::abs(f.ItemY[i] - y) >= kSameLevel) continue;
+    const double ahead = dir > 0 ? left - x : x - right;
+    if (ahead > kTooNear && ahead < kSeesAhead) return true;
+    if (x >= left && x <= right && f.ItemKind[i] == 29) return true;
+  }
+  return false;
+}
+
+// The ground drops away just ahead: nothing to stand on within a few blocks below a point there.
+constexpr double kEdgeAhead[] = {48, 80};
+constexpr int kDropSeen = 320;
+bool EdgeAhead(const ZoneForm& f, levels::Zone zone, int dir) {
+  const levels::ZoneValues& values = levels::ValuesOf(zone);
+  const uint8_t* main = &f.BlockMap.data()[levels::kCols];  // row 0, column 0
+  const int feet = static_cast<int>(f.PlayerY) + 38;
+  for (const double ahead : kEdgeAhead) {
+    const int x = static_cast<int>(f.PlayerX + 20 + dir * ahead);
+    if (x < 0 || x >= levels::kWorldWidth) return false;
+    bool ground = false;
+    for (int y = std::max(0, feet - 40); y < std::min(levels::kWorldHeight, feet + kDropSeen) && !ground; y += 4)
+      ground = levels::SolidAt(values, main, x, y);
+    if (!ground) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+RunOutcome PlayFirstTime(const RunName& run, const fs::path& data, long limit, platform::KeyScript* keys) {
+  const PlayFolder folder(data, run.character);
+  Game game(run, folder.path());
+  ZoneForm& f = game.form();
+  const levels::Zone zone = run.zone == "plumvale" ? levels::Zone::PlumVale : levels::Zone::AshMoor;
+  RunOutcome o;
+  constexpr uint32_t kRight = platform::KeyScript::Bit(platform::Key::Right);
+  constexpr uint32_t kLeft = platform::KeyScript::Bit(platform::Key::Left);
+  constexpr uint32_t kJump = platform::KeyScript::Bit(platform::Key::Control);
+  int jumping = 0, letGo = 0, heldUp = 0, sameSpot = 0, backOffs = 0;
+  long goingLeft = 0;  // frames left to look for another way to the left
+  double spotX = f.PlayerX, lastX = f.PlayerX;
+  int16_t dying = f.Dying;
+  uint32_t lastHeld = ~0u;
+  while (!game.ended() && game.frame() < limit) {
+    const int dir = goingLeft > 0 ? -1 : 1;
+    const uint32_t way = dir > 0 ? kRight : kLeft;
+    uint32_t held = way;
+    const bool standing = f.Airborne == 0 && f.Dying == 0;
+    if (goingLeft > 0) --goingLeft;
+    if (jumping > 0) {
+      held = way | kJump;
+      if (--jumping == 0) letGo = 2;
+    } else if (letGo > 0) {
+      --letGo;
+    } else if (standing && (DangerAhead(f, dir) || EdgeAhead(f, zone, dir) || heldUp >= kHeldUpFrames)) {
+      held = way | kJump;
+      jumping = kJumpFrames - 1;
+      heldUp = 0;
+    } else if (heldUp >= kHeldUpFrames && (game.frame() / 2) % 2 == 0) {
+      held = way | kJump;  // held up off the ground (sinking, say): tap jump again and again
+    }
+    if (keys && held != lastHeld) keys->Hold(game.frame() + 1, held);
+    lastHeld = held;
+    game.Step(held);
+    if (game.ended()) break;
+    if (f.Dying == 1 && dying == 0) ++o.deaths;
+    dying = f.Dying;
+    heldUp = std::abs(f.PlayerX - lastX) < 1 && f.Dying == 0 ? heldUp + 1 : 0;
+    lastX = f.PlayerX;
+    if (std::abs(f.PlayerX - spotX) > kSameSpot) {
+      spotX = f.PlayerX;
+      sameSpot = 0;
+    } else if (++sameSpot >= kBackOffAfter) {
+      // held up on one spot for long: look for another way to the left, farther each time
+      goingLeft = std::min<long>(static_cast<long>(kBackOffFrames) << std::min(backOffs, 4), kLongestBackOff);
+      ++backOffs;
+      sameSpot = 0;
+    }
+    o.frames = game.frame();
+    o.x = f.PlayerX;
+    o.y = f.PlayerY;
+    if (f.PlayerX > o.farthestX) {
+      o.farthestX = f.PlayerX;
+      o.farthestAt = game.frame();
+    }
+    if (ActEndReached(f)) {
+      o.reached = true;
+      o.reachedAt = game.frame();
+      o.clockAtEnd = f.ClockMinutes * 60 + f.ClockSeconds;
+      break;
+    }
+  }
+  o.ended = game.ended();
+  o.gameOver = o.ended && f.Lives < 0;
   return o;
 }
 

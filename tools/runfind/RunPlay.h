@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "assets/levels/LevelText.h"
 #include "engine/core/Table.h"
 #include "engine/core/ZoneForm.h"
 #include "platform/headless/Headless.h"
@@ -21,15 +22,33 @@ namespace orvane::runs {
 // The frames a run may take to reach its act's end.
 constexpr long kRunFrameLimit = 18000;
 
-// Which act with which character: "plumvale-0-zinto", "ashmoor-2-kubo".
+// Which act with which character, and on which of its routes if one is named:
+// "plumvale-0-zinto", "ashmoor-2-kubo-high".
 struct RunName {
   std::string zone;  // "plumvale" or "ashmoor"
   int act = 0;
   int character = 0;  // 0 Zinto, 1 Kubo
+  std::optional<levels::Route> route;
   std::string Text() const;
   const ZoneTables& Tables() const;
 };
 std::optional<RunName> ParseRunName(std::string_view text);
+
+// A route of an act as its level text declares it: where a player on the route may stand. Throws
+// std::runtime_error naming the level text when it cannot be read or declares no such route.
+class RouteCheck {
+ public:
+  explicit RouteCheck(const RunName& run);
+  RouteCheck(levels::Route route, std::vector<levels::RouteSpan> spans);
+  // False when the player stands (is on the ground) inside one of the route's spans of columns
+  // with its feet outside the route's rows.
+  bool Holds(const ZoneForm& form) const;
+  std::string Describe() const;  // "high route, columns 8-30 36-60, rows 0-3"
+
+ private:
+  levels::Route route_;
+  std::vector<levels::RouteSpan> spans_;
+};
 
 // A copy of a zone program's folder for one run: every entry of `data` linked, except Orvane.cfg,
 // which is the run's own (progress 1, the character, display mode 0), so the installation's
@@ -95,7 +114,8 @@ class Game {
 // What became of a replayed run.
 struct RunOutcome {
   bool reached = false;     // the act's end began...
-  long reachedAt = 0;       // ...in this frame
+  long reachedAt = 0;       // ...in this frame,
+  int clockAtEnd = 0;       // ...with this many seconds on the act's clock
   bool finished = false;    // the next act began, or the zone was complete and the program ended
   bool gameOver = false;    // the program ended with no life left
   bool ended = false;       // the program ended (for whatever reason)
@@ -103,6 +123,9 @@ struct RunOutcome {
   int deaths = 0;
   int hits = 0;             // rings scattered or a shield lost
   double x = 0, y = 0;      // where the player was at the last frame run
+  long offRoute = 0;        // frames stood off the run's route (when it names one)...
+  long offRouteAt = 0;      // ...the first of them
+  double offRouteX = 0, offRouteY = 0;
   double farthestX = 0;
   long farthestAt = 0;
   std::string Describe() const;
@@ -113,5 +136,13 @@ struct RunOutcome {
 // and the next one begins or the program ends, at most `afterFrames` frames more.
 RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const std::filesystem::path& data,
                   long limit = kRunFrameLimit, long afterFrames = 3000);
+
+// Plays the act as a first-timer would, without knowing it: hold Right from the start, jump at an
+// enemy, a hazard or an edge just ahead or when held up (tapping jump when held up in the air), look
+// for another way to the left when held up on one spot for long (farther each time), and go on
+// after a death. The outcome's clock at the end measures a first play at a fair pace; the
+// script it played is written to `keys` when given.
+RunOutcome PlayFirstTime(const RunName& run, const std::filesystem::path& data, long limit = kRunFrameLimit,
+                         platform::KeyScript* keys = nullptr);
 
 }  // namespace orvane::runs

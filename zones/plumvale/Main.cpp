@@ -1,4 +1,4 @@
 // Plum Vale, the first zone: one act, then the launcher offers the next zone.
 #include "zones/ZoneProgram.h"
 
-int main() { return orvane::RunZoneProgram(orvane::PlumvaleTables()); }
+int main(int argc, char** argv) { return orvane::RunZoneProgram(orvane::PlumvaleTables(), argc, argv); }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The player's first journey through the installed game, under a private X server with the real SDL
 # and GTK programs: title, S for Zinto, the launcher, 640x480, Play, Plum Vale in 640x480 playing a
-# recorded run (tests/runs/plumvale-0-zinto.keys, through the demo playback ORVANE_DEMO) to the act's
+# recorded run (tests/runs/plumvale-0-zinto-middle.keys, through the demo playback ORVANE_DEMO) to the act's
 # end, Progress 2 in Orvane.cfg, the launcher again offering Ash Moor, Play, Ash Moor, Escape.
 # Then the display-mode tool on a missing configuration file, and the ring demo.
 #   journey.sh GAME_DIR OUT_DIR [ZONESIM]   (screenshots land in OUT_DIR; with zonesim, the window's
@@ -12,7 +12,7 @@ set -uo pipefail
 game_src=$1
 out=$2
 zonesim=${3:-}
-run_keys=$(cd "$(dirname "$0")/../../runs" && pwd)/plumvale-0-zinto.keys
+run_keys=$(cd "$(dirname "$0")/../../runs" && pwd)/plumvale-0-zinto-middle.keys
 for tool in Xvfb xdotool import convert od; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -34,38 +34,11 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
-bytes() { od -An -tu1 -v "$1" 2>/dev/null | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
-# waits up to $2 seconds for a window named exactly $1; prints its id
-window() {
-  local i
-  for ((i = 0; i < $2 * 10; i++)); do
-    local id
-    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-gone() {
-  local i
-  for ((i = 0; i < $2 * 10; i++)); do
-    xdotool search --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
+source "$(dirname "$0")/../desktop.sh"
 running() { pgrep -f "^$game/$1\$" >/dev/null; }
 # the brightest channel value (0..1) in a region WxH+X+Y of a screenshot
 brightest() { convert "$1" -crop "$2" +repage -format "%[fx:maxima]" info:; }
 spread() { convert "$1" -crop "$2" +repage -format "%[fx:standard_deviation]" info:; }
-# clicks the centre of a button whose place the window reported
-click() {
-  local place
-  place=$(grep "^place $2 " "$ui_log" | tail -1 | cut -d' ' -f3-)
-  [ -n "$place" ] || { fail "no place reported for button $2"; return; }
-  read -r x y w h <<<"$place"
-  xdotool mousemove --window "$1" $((x + w / 2)) $((y + h / 2)) click 1
-}
 
 # --- a fresh installation and a private X server
 cp -a "$game_src" "$game"

@@ -4,21 +4,24 @@
 # (surface = our scaler into the window surface; renderer-software, renderer-opengl, renderer-lock-software
 # = an SDL renderer with a streaming texture, updated or locked), for 10 seconds each, and prints the
 # program's processor use from /proc/PID/stat and its own frame times (ORVANE_FRAME_TIMES).
+# SCREEN=WxH sets the X server's screen (default 1280x960). The player runs right from the start
+# (a demo script), so the picture changes in every frame as it does in play.
 set -uo pipefail
 game=$1; shift
 paths=("$@"); [ ${#paths[@]} -gt 0 ] || paths=(default surface renderer-software renderer-opengl renderer-lock-software)
 work=$(mktemp -d); xvfb_pid=
 trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
 cp -r "$game" "$work/game"; printf '\001\000\000' > "$work/game/Data/Orvane.cfg"
+printf '0:none\n200:Right\n' > "$work/run.keys"
 for n in $(seq 141 190); do [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ] && { display=:$n; break; }; done
-Xvfb "$display" -screen 0 1280x960x24 -nolisten tcp >/dev/null 2>&1 & xvfb_pid=$!
+Xvfb "$display" -screen 0 "${SCREEN:-1280x960}x24" -nolisten tcp >/dev/null 2>&1 & xvfb_pid=$!
 for _ in $(seq 100); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
 tick=$(getconf CLK_TCK)
 for p in "${paths[@]}"; do
   present=${p%%-software}; present=${present%%-opengl}; driver=${p##*-}
-  [ "$p" = surface ] && { present=surface; driver=; }
+  [ "$p" = surface ] && { present=scaler; driver=; }
   [ "$p" = default ] && { present=; driver=; }
-  DISPLAY=$display ORVANE_FRAME_TIMES=1 ORVANE_PRESENT=$present SDL_RENDER_DRIVER=$driver \
+  DISPLAY=$display ORVANE_DEMO=$work/run.keys ORVANE_FRAME_TIMES=1 ORVANE_PRESENT=$present SDL_RENDER_DRIVER=$driver \
     "$work/game/Data/Plumvale" >/dev/null 2>"$work/$p.log" &
   pid=$!
   sleep 3

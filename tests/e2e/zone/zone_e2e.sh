@@ -46,3 +46,16 @@ start_xvfb() {
   [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
   export DISPLAY=":$(cat "$work/display")"
 }
+
+# end_with_escape NAME: holds Escape as a player would; the game (game_pid) must end within 5 s with status 0
+end_with_escape() {
+  local status= _
+  xdotool keydown Escape; sleep 0.2; xdotool keyup Escape
+  for _ in $(seq 50); do
+    if ! kill -0 "$game_pid" 2>/dev/null; then wait "$game_pid"; status=$?; break; fi
+    sleep 0.1
+  done
+  [ -n "$status" ] || fail "$1 still runs 5 s after Escape"
+  game_pid=
+  [ "$status" -eq 0 ] || fail "$1 ended with status $status: $(cat "$work/stderr.log")"
+}

@@ -1,0 +1,101 @@
+#include "platform/video/Scaler.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+// One source row widened `Scale` times into `out`, from source pixel `sx` (of which the first
+// `skip` copies are clipped away) for `count` screen pixels.
+template <typename Pixel, int Scale>
+void Widen(const uint16_t* s, int sx, int skip, int count, const uint32_t* colours, Pixel* out) {
+  int i = 0;
+  if (skip) {
+    const Pixel p = static_cast<Pixel>(colours[s[sx++]]);
+    for (int k = skip; k < Scale && i < count; ++k) out[i++] = p;
+  }
+  for (; i + Scale <= count; i += Scale) {
+    const Pixel p = static_cast<Pixel>(colours[s[sx++]]);
+    for (int k = 0; k < Scale; ++k) out[i + k] = p;  // a fixed count: unrolled, stored wide
+  }
+  if (i < count) {
+    const Pixel p = static_cast<Pixel>(colours[s[sx]]);
+    for (; i < count; ++i) out[i] = p;
+  }
+}
+
+template <typename Pixel>
+void WidenAny(const uint16_t* s, int sx, int skip, int count, int scale, const uint32_t* colours, Pixel* out) {
+  switch (scale) {
+    case 1: Widen<Pixel, 1>(s, sx, skip, count, colours, out); return;
+    case 2: Widen<Pixel, 2>(s, sx, skip, count, colours, out); return;
+    case 3: Widen<Pixel, 3>(s, sx, skip, count, colours, out); return;
+    case 4: Widen<Pixel, 4>(s, sx, skip, count, colours, out); return;
+    case 5: Widen<Pixel, 5>(s, sx, skip, count, colours, out); return;
+    case 6: Widen<Pixel, 6>(s, sx, skip, count, colours, out); return;
+    case 8: Widen<Pixel, 8>(s, sx, skip, count, colours, out); return;
+    case 9: Widen<Pixel, 9>(s, sx, skip, count, colours, out); return;
+    default: break;
+  }
+  int i = 0;
+  int rep = skip;
+  while (i < count) {
+    const Pixel p = static_cast<Pixel>(colours[s[sx++]]);
+    for (; rep < scale && i < count; ++rep) out[i++] = p;
+    rep = 0;
+  }
+}
+
+}  // namespace
+
+Placement Letterbox(int w, int h, int areaW, int areaH) {
+  const int scale = std::max(1, std::min(areaW / w, areaH / h));
+  return {scale, (areaW - w * scale) / 2, (areaH - h * scale) / 2};
+}
+
+const std::vector<RowBand>& Scaler::Draw(const Surface& src, const ScreenPixels& screen, const Placement& at, bool all) {
+  bands_.clear();
+  const bool same = src.Width() == lastW_ && src.Height() == lastH_;
+  if (!same) {
+    last_.assign(static_cast<size_t>(src.Width()) * static_cast<size_t>(src.Height()), 0);
+    lastW_ = src.Width();
+    lastH_ = src.Height();
+  }
+  if (screen.bytesPerPixel == 4)
+    DrawRows<uint32_t>(src, screen, at, all || !same);
+  else
+    DrawRows<uint16_t>(src, screen, at, all || !same);
+  return bands_;
+}
+
+template <typename Pixel>
+void Scaler::DrawRows(const Surface& src, const ScreenPixels& screen, const Placement& at, bool all) {
+  const int x0 = std::max(0, at.x), x1 = std::min(screen.width, at.x + src.Width() * at.scale);
+  if (x1 <= x0) return;
+  const int visible = x1 - x0;
+  row_.resize(static_cast<size_t>(visible));  // room for Pixel of either width
+  Pixel* row = reinterpret_cast<Pixel*>(row_.data());
+  auto* base = static_cast<uint8_t*>(screen.pixels);
+  const size_t rowBytes = static_cast<size_t>(src.Width()) * sizeof(uint16_t);
+  for (int sy = 0; sy < src.Height(); ++sy) {
+    const int dy0 = std::max(0, at.y + sy * at.scale), dy1 = std::min(screen.height, at.y + (sy + 1) * at.scale);
+    if (dy1 <= dy0) continue;
+    const uint16_t* s = src.Row(sy);
+    uint16_t* last = &last_[static_cast<size_t>(sy) * static_cast<size_t>(src.Width())];
+    if (!all && std::memcmp(s, last, rowBytes) == 0) continue;
+    std::memcpy(last, s, rowBytes);
+    WidenAny<Pixel>(s, (x0 - at.x) / at.scale, (x0 - at.x) % at.scale, visible, at.scale, colours.data(), row);
+    for (int dy = dy0; dy < dy1; ++dy)
+      std::memcpy(base + static_cast<size_t>(dy) * static_cast<size_t>(screen.pitch) +
+                      static_cast<size_t>(x0) * sizeof(Pixel),
+                  row, static_cast<size_t>(visible) * sizeof(Pixel));
+    if (!bands_.empty() && bands_.back().bottom == dy0)
+      bands_.back().bottom = dy1;
+    else
+      bands_.push_back({dy0, dy1});
+  }
+}
+
+}  // namespace platform
