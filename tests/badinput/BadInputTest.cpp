@@ -587,7 +587,7 @@ TEST_F(ReadOnlyConfiguration, APlayersFolderThatCannotBeMadeIsOneLineNamingIt) {
 TEST_F(ReadOnlyConfiguration, AnUnreadablePictureSaysPermissionDenied) {
   const fs::path sheet = z.folder() / "Data/Spriteg2.bmp";
   fs::permissions(sheet, fs::perms::owner_write);
-  const auto r = AsUnprivileged(z.folder(), [&] {
+  const auto r = AsPlayer(playerConfig(), [&] {
     std::ostringstream out, err;
     RunZoneSim({"--zone", "plumvale", "--dir", z.folder().string()}, out, err);
     return err.str();
