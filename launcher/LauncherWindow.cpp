@@ -3,22 +3,36 @@
 #include "launcher/DesktopForm.h"
 #include "launcher/SettingsDialog.h"
 #include "platform/system/Error.h"
+#include "platform/video/Bmp.h"
 
 namespace orvane {
 
 namespace {
 constexpr int kPictureWidth = 200;
 constexpr int kPictureHeight = 150;
+
+// A status picture, read by the game's own bitmap loader, so that it gets the same checks.
+Glib::RefPtr<Gdk::Pixbuf> LoadPicture(const std::filesystem::path& file) {
+  const platform::RgbImage image = platform::DecodeBitmap(file, kPictureWidth, kPictureHeight);
+  auto pixbuf = Gdk::Pixbuf::create(Gdk::COLORSPACE_RGB, false, 8, image.width, image.height);
+  for (int y = 0; y < image.height; ++y) {
+    guint8* row = pixbuf->get_pixels() + static_cast<ptrdiff_t>(y) * pixbuf->get_rowstride();
+    for (int x = 0; x < image.width; ++x) {
+      const uint32_t p = image.pixels[static_cast<size_t>(y * image.width + x)];
+      row[3 * x] = static_cast<guint8>(p >> 16);
+      row[3 * x + 1] = static_cast<guint8>(p >> 8);
+      row[3 * x + 2] = static_cast<guint8>(p);
+    }
+  }
+  return pixbuf;
+}
+
 }  // namespace
 
 LauncherWindow::LauncherWindow(LauncherForm& form, const std::filesystem::path& folder) : form_(form), folder_(folder) {
   for (int i = 0; i < kStatusPictureCount; ++i) {
     const std::filesystem::path file = folder / StatusPictureFile(static_cast<StatusPicture>(i));
-    try {
-      pictures_[static_cast<size_t>(i)] = Gdk::Pixbuf::create_from_file(file.string());
-    } catch (const Glib::Error& e) {
-      platform::Fail(file.string() + ": cannot load picture (" + std::string(e.what()) + ")");
-    }
+    pictures_[static_cast<size_t>(i)] = LoadPicture(file);
   }
 
   set_title(kLauncherCaption);

@@ -13,7 +13,7 @@ namespace orvane {
 
 class LauncherWindow : public Gtk::Window {
  public:
-  // Loads the four status pictures (a missing one is a FatalError naming it); does not touch the
+  // Loads the four status pictures (a missing, short or wrong one is a FatalError naming it); does not touch the
   // configuration file yet.
   LauncherWindow(LauncherForm& form, const std::filesystem::path& folder);
   // Opens the configuration file and shows the status it holds.

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 
 #include "engine/core/Numbers.h"
 #include "platform/system/Error.h"
+#include "platform/system/InputFile.h"
 #include "platform/video/LostDisplay.h"
 #include "title/ScreenBlit.h"
 
@@ -68,11 +68,9 @@ void DrawScreenLine(platform::Surface& dst, ScreenPoint a, ScreenPoint b, uint16
 }  // namespace
 
 FloorMap ReadFloorMap(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) platform::Fail(file.string() + ": cannot open the floor map");
   FloorMap map{};
-  in.read(reinterpret_cast<char*>(map.data()), kFloorCells);
-  if (in.bad()) platform::Fail(file.string() + ": cannot read the floor map");
+  const std::vector<uint8_t> bytes = platform::InputFile(file, "floor map").Read(0, kFloorCells);
+  std::copy(bytes.begin(), bytes.end(), map.begin());
   return map;
 }
 

@@ -24,7 +24,7 @@ inline constexpr int kFloorStore = 721;
 using FloorMap = std::array<uint8_t, kFloorStore>;
 
 // Reads the floor map: cell k is the byte at offset k; a short file leaves the remaining cells empty.
-// A missing file is a FatalError naming it.
+// A missing file, or one that is not a regular file, is a FatalError naming it.
 FloorMap ReadFloorMap(const std::filesystem::path& file);
 
 // A point on the screen.

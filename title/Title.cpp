@@ -154,10 +154,10 @@ void Title::KeyHandler() {
 void Title::StartGame() {
   os_.display.RestoreDisplayMode();
   {
-    // a new game in the first zone, with the chosen character
+    // A new game in the first zone, with the chosen character: the bytes of a 16-bit 1 at offset 0
+    // followed by the character at offset 1, in one write so that a kill cannot split them.
     ConfigFile config(ConfigPath());
-    config.WriteInt16(kConfigProgress, 1);
-    config.WriteByte(kConfigCharacter, ChosenCharacter);
+    config.WriteTwoBytes(kConfigProgress, 1, ChosenCharacter);
   }
   os_.process.Start("Save.exe", folder_ / "Data");
   EndIt();

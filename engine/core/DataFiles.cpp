@@ -3,25 +3,19 @@
 // change; the curve table is read once by the start-up.
 #include "engine/core/DataFiles.h"
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "engine/core/ZoneForm.h"
 #include "platform/system/Error.h"
+#include "platform/system/InputFile.h"
 
 namespace orvane {
 
 std::vector<uint8_t> ReadDataFile(const std::filesystem::path& path, size_t size) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) platform::Fail(path.string() + ": file is missing");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) platform::Fail(path.string() + ": cannot open file");
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const platform::InputFile file(path, "file");
+  std::vector<uint8_t> bytes = file.Read(0, size);
   if (bytes.size() < size)
-    platform::Fail(path.string() + ": file is " + std::to_string(bytes.size()) + " bytes, expected " +
-                   std::to_string(size));
-  bytes.resize(size);
+    file.Fail("file is " + std::to_string(bytes.size()) + " bytes, expected " + std::to_string(size));
   return bytes;
 }
 

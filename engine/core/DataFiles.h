@@ -8,9 +8,10 @@
 
 namespace orvane {
 
-// The file's bytes. A missing file, an unreadable one or one shorter than `size` bytes is a
-// FatalError naming the file (and the sizes expected and found); the file is never created.
-// Bytes beyond `size` are ignored.
+// The file's first `size` bytes. A missing file, one that is not a regular file, an unreadable one or
+// one shorter than `size` bytes is a FatalError naming the file and the reason (with the sizes
+// expected and found); the file is never created.
+// Bytes beyond `size` are never read.
 std::vector<uint8_t> ReadDataFile(const std::filesystem::path& path, size_t size);
 
 // File sizes of the act's data.

@@ -2,14 +2,12 @@
 
 #include <SDL.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <string>
 
+#include "platform/sdl/QuietStandardError.h"
 #include "platform/system/Error.h"
 
 namespace platform {
@@ -38,27 +36,6 @@ SdlAudio::~SdlAudio() {
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-// The sound libraries below SDL print their own complaints while they look for a device; the player
-// gets one line from us instead.
-class QuietStandardError {
- public:
-  QuietStandardError() : saved_(::dup(STDERR_FILENO)) {
-    const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-    if (saved_ >= 0 && null >= 0) ::dup2(null, STDERR_FILENO);
-    if (null >= 0) ::close(null);
-  }
-  ~QuietStandardError() {
-    if (saved_ < 0) return;
-    ::dup2(saved_, STDERR_FILENO);
-    ::close(saved_);
-  }
-  QuietStandardError(const QuietStandardError&) = delete;
-  QuietStandardError& operator=(const QuietStandardError&) = delete;
-
- private:
-  int saved_;
-};
-
 void SdlAudio::OpenDevice() {
   if (opened_ || silent_) return;
   bool ok;
@@ -84,10 +61,15 @@ SdlAudio::Slot* SdlAudio::Find(int slot) {
 }
 
 void SdlAudio::Load(int slot, const std::filesystem::path& path, SoundKind kind) {
-  const WaveFormat format = CheckWave(path);
   OpenDevice();
-  if (silent_) return;
-  Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+  if (silent_) {
+    CheckWave(path);  // without a device the file is still checked
+    return;
+  }
+  WaveFormat format;
+  const std::vector<uint8_t> wave = LoadWave(path, format);
+  // From the checked bytes in memory: the mixer never opens the file itself.
+  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
   if (!chunk) Fail(path.string() + ": cannot load sound (" + Mix_GetError() + ")");
 
   Slot& s = slots_[slot];

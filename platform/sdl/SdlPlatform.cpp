@@ -12,6 +12,7 @@
 
 #include "platform/headless/Headless.h"
 #include "platform/sdl/DemoInput.h"
+#include "platform/sdl/QuietStandardError.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlDisplay.h"
 #include "platform/sdl/SdlInput.h"
@@ -47,12 +48,29 @@ class NoCdDrive final : public CdAudio {
   int Send(const std::string&) override { return 0; }
 };
 
+// The drivers SDL falls back on when no display answers: they show nothing, so a program on one would
+// run unseen for ever. They are used only when asked for by name (SDL_VIDEODRIVER).
+constexpr const char* kInvisibleDrivers[] = {"offscreen", "dummy"};
+
 // SDL's video and controller subsystems, up for as long as the platform lives.
 struct SdlSession {
   SdlSession() {
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_GAMECONTROLLER) != 0) {
+    bool up;
+    {
+      QuietStandardError quiet;
       // Without a controller subsystem the keyboard still plays.
-      if (SDL_Init(SDL_INIT_VIDEO) != 0) Fail(std::string("cannot open the display: ") + SDL_GetError());
+      up = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_GAMECONTROLLER) == 0 || SDL_Init(SDL_INIT_VIDEO) == 0;
+    }
+    if (!up) Fail(std::string("cannot open the display (") + SDL_GetError() + ")");
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if (asked && *asked) return;
+    for (const char* invisible : kInvisibleDrivers) {
+      if (driver && SDL_strcmp(driver, invisible) == 0) {
+        SDL_Quit();
+        Fail("cannot open the display (no X11 or Wayland display; DISPLAY is " +
+             std::string(SDL_getenv("DISPLAY") ? "set but did not answer" : "not set") + ")");
+      }
     }
   }
   ~SdlSession() { SDL_Quit(); }

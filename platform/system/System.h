@@ -28,7 +28,9 @@ class Process {
  public:
   virtual ~Process() = default;
   // Starts the sibling program named `file` ("Save.exe" names the installed Save) in `folder`,
-  // detached, without a shell. Does not wait; a failure is reported on standard error only.
+  // detached, without a shell, with only the standard descriptors open and every signal at its
+  // default. Does not wait for it; a program that cannot be started is a FatalError naming it and
+  // the reason.
   virtual void Start(const std::string& file, const std::filesystem::path& folder) = 0;
 };
 

@@ -1,7 +1,5 @@
 #include "platform/video/Surface.h"
 
-#include <SDL.h>
-
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -9,12 +7,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <optional>
 #include <string>
 #include <utility>
 
-#include "platform/system/Error.h"
+#include "platform/video/Bmp.h"
 
 namespace platform {
 
@@ -179,55 +175,14 @@ void DrawCircle(Surface& dst, int cx, int cy, int radius, uint16_t color) {
   }
 }
 
-namespace {
-
-// The largest picture a sheet may be when any size is accepted (4096 x 4096).
-constexpr int64_t kMaxBitmapPixels = int64_t{4096} * 4096;
-
-// The size a bitmap's header declares, read before the loader allocates its pixels, so that a
-// corrupt header cannot ask for gigabytes. Nothing when the header is too short to say.
-std::optional<std::pair<int64_t, int64_t>> DeclaredSize(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  uint8_t h[26] = {};
-  if (!in.read(reinterpret_cast<char*>(h), sizeof h) || h[0] != 'B' || h[1] != 'M') return std::nullopt;
-  auto le32 = [&](int at) { return static_cast<int32_t>(uint32_t{h[at]} | uint32_t{h[at + 1]} << 8 | uint32_t{h[at + 2]} << 16 | uint32_t{h[at + 3]} << 24); };
-  auto le16 = [&](int at) { return static_cast<uint16_t>(h[at] | h[at + 1] << 8); };  // unsigned, as SDL reads it
-  const int32_t info = le32(14);
-  if (info == 12) return std::pair<int64_t, int64_t>{le16(18), le16(20)};  // the old core header: up to 65535 x 65535
-  return std::pair<int64_t, int64_t>{le32(18), std::abs(int64_t{le32(22)})};  // negative: rows top-down
-}
-
-}  // namespace
-
 Surface LoadBitmap(const std::filesystem::path& path, int width, int height) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) Fail(path.string() + ": picture file is missing");
-  if (const auto size = DeclaredSize(path)) {
-    const auto [w, h] = *size;
-    const bool wrong = (width && w != width) || (height && h != height);
-    if (wrong || std::abs(w) * h > kMaxBitmapPixels)
-      Fail(path.string() + ": bitmap is " + std::to_string(w) + "x" + std::to_string(h) +
-           (wrong ? ", expected " + std::to_string(width) + "x" + std::to_string(height) : ", too large"));
+  const RgbImage image = DecodeBitmap(path, width, height);
+  Surface out(image.width, image.height);
+  std::vector<uint16_t>& pixels = out.Pixels();
+  for (size_t i = 0; i < pixels.size(); ++i) {
+    const uint32_t p = image.pixels[i];
+    pixels[i] = Rgb565(static_cast<int>(p >> 16 & 0xFF), static_cast<int>(p >> 8 & 0xFF), static_cast<int>(p & 0xFF));
   }
-  SDL_Surface* raw = SDL_LoadBMP(path.c_str());
-  if (!raw) Fail(path.string() + ": cannot load bitmap (" + SDL_GetError() + ")");
-  SDL_Surface* rgb = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB565, 0);
-  SDL_FreeSurface(raw);
-  if (!rgb) Fail(path.string() + ": cannot convert bitmap (" + SDL_GetError() + ")");
-  if ((width && rgb->w != width) || (height && rgb->h != height)) {
-    const std::string found = std::to_string(rgb->w) + "x" + std::to_string(rgb->h);
-    SDL_FreeSurface(rgb);
-    Fail(path.string() + ": bitmap is " + found + ", expected " + std::to_string(width) + "x" +
-         std::to_string(height));
-  }
-  Surface out(rgb->w, rgb->h);
-  SDL_LockSurface(rgb);
-  for (int y = 0; y < rgb->h; ++y) {
-    std::memcpy(out.Row(y), static_cast<const uint8_t*>(rgb->pixels) + static_cast<size_t>(y) * rgb->pitch,
-                static_cast<size_t>(rgb->w) * 2);
-  }
-  SDL_UnlockSurface(rgb);
-  SDL_FreeSurface(rgb);
   return out;
 }
 

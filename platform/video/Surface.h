@@ -93,8 +93,7 @@ int BltColorFill(Surface& dst, const Rect& r, uint16_t color);
 void DrawLine(Surface& dst, int x0, int y0, int x1, int y1, uint16_t color);
 void DrawCircle(Surface& dst, int cx, int cy, int radius, uint16_t color);
 
-// Loads a .bmp file converted to RGB565. Fails (FatalError naming the file) when it cannot be read or
-// is not `width` x `height` pixels (a size of 0 accepts any size).
+// Loads a .bmp file converted to RGB565 (DecodeBitmap: any fault is a FatalError naming the file).
 Surface LoadBitmap(const std::filesystem::path& path, int width = 0, int height = 0);
 
 }  // namespace platform

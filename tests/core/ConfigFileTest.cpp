@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <vector>
 
@@ -11,6 +12,15 @@
 
 namespace orvane {
 namespace {
+
+std::string FaultOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const platform::FatalError& e) {
+    return e.what();
+  }
+  return "no fault";
+}
 
 class ConfigFileTest : public ::testing::Test {
  protected:
@@ -44,13 +54,52 @@ TEST_F(ConfigFileTest, OpeningCreatesAnEmptyFileThatReadsAsZeros) {
   EXPECT_EQ(cfg.ReadByte(kConfigDisplayMode), 0);
 }
 
-TEST_F(ConfigFileTest, TheTitlesWriteSetsProgressOneAndTheCharacter) {
-  {
-    ConfigFile cfg(path);
-    cfg.WriteInt16(kConfigProgress, 1);
-    cfg.WriteByte(kConfigCharacter, 1);
+TEST_F(ConfigFileTest, TheTitlesOneWriteLeavesWhatItsTwoWritesWould) {
+  for (const uint8_t character : {0, 1}) {
+    Put({2, 1, 1, 0, 77});
+    {
+      ConfigFile cfg(path);
+      cfg.WriteInt16(kConfigProgress, 1);
+      cfg.WriteByte(kConfigCharacter, character);
+    }
+    const std::vector<uint8_t> twoWrites = Bytes();
+    Put({2, 1, 1, 0, 77});
+    ConfigFile(path).WriteTwoBytes(kConfigProgress, 1, character);
+    EXPECT_EQ(Bytes(), twoWrites);
+    EXPECT_EQ(Bytes(), (std::vector<uint8_t>{1, character, 1, 0, 77}));
   }
-  EXPECT_EQ(Bytes(), (std::vector<uint8_t>{1, 1}));
+}
+
+TEST_F(ConfigFileTest, ReadingAMissingFileGivesZerosAndCreatesNothing) {
+  EXPECT_EQ(ReadConfigByte(path, kConfigDisplayMode), 0);
+  EXPECT_EQ(ConfigFile(path, ConfigFile::Access::ReadOnly).ReadByte(kConfigCharacter), 0);
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+// Anything but a regular file is refused, for reading as for writing, in one line; nothing is
+// written through a link and a dangling one's target is not created.
+TEST_F(ConfigFileTest, ALinkFolderOrPipeIsRefusedAndNothingGoesThroughIt) {
+  const auto target = dir / "copy-of-a-system-file", nowhere = dir / "nowhere";
+  std::ofstream(target) << "root:x:0:0\n";
+  const struct {
+    const char* kind;
+    std::function<void()> make;
+  } cases[] = {
+      {"a symbolic link", [&] { std::filesystem::create_symlink(target, path); }},
+      {"a symbolic link", [&] { std::filesystem::create_symlink(nowhere, path); }},
+      {"a folder", [&] { std::filesystem::create_directory(path); }},
+      {"a named pipe", [&] { ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0); }},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(path);
+    c.make();
+    const std::string line = path.string() + ": configuration file is " + c.kind + ", not a regular file; refusing to use it";
+    EXPECT_EQ(FaultOf([&] { ConfigFile(path).WriteTwoBytes(kConfigProgress, 1, 1); }), line);
+    EXPECT_EQ(FaultOf([&] { ReadConfigByte(path, kConfigDisplayMode); }), line);
+  }
+  std::ifstream in(target);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "root:x:0:0\n");
+  EXPECT_FALSE(std::filesystem::exists(nowhere));
 }
 
 TEST_F(ConfigFileTest, ASingleByteWriteChangesOnlyThatByte) {

@@ -1,11 +1,12 @@
 // Orvane.cfg of any content: every field reads (0 past the end), a write changes exactly the bytes
 // it names and nothing else, and the file is never cut short. The input's first bytes choose the
-// write; the rest is the file as found.
+// write (or a write through a link to the file); the rest is the file as found.
 #include <fstream>
 #include <iterator>
 #include <vector>
 
 #include "engine/core/ConfigFile.h"
+#include "platform/system/Error.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -16,6 +17,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<uint8_t> before(data + 3, data + size);
   fuzz::WriteInput(file, before.data(), before.size());
 
+  // Bit 1 of the first byte: the file is reached through a symbolic link, which is refused.
+  if (op & 2) {
+    static const std::filesystem::path link = file.parent_path() / "Linked.cfg";
+    std::error_code ec;
+    std::filesystem::remove(link, ec);
+    std::filesystem::create_symlink(file, link);
+    bool refused = false;
+    try {
+      ConfigFile(link).WriteTwoBytes(where % 8, value, op);
+    } catch (const platform::FatalError&) {
+      refused = true;
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!refused || std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {}) != before)
+      fuzz::Broken("a write went through a symbolic link");
+    return 0;
+  }
   std::vector<uint8_t> expected = before;
   {
     ConfigFile cfg(file);

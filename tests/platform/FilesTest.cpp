@@ -2,6 +2,9 @@
 // and PNG screenshots decoded back by an independent program.
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <array>
 
 #include <cstdio>
 #include <cstdlib>
@@ -97,6 +100,66 @@ TEST_F(Bitmaps, AWrongSizeOrAMissingFileNamesTheFile) {
   EXPECT_NE(FaultOf([&] { LoadBitmap(dir_ / "Bad.bmp"); }).find("Bad.bmp"), std::string::npos);
 }
 
+// A 2 x 1 bitmap of packed pixels with bit-field masks: the pixels' raw values as given.
+fs::path WriteBitFields(const fs::path& path, int bits, std::array<uint32_t, 3> masks, std::array<uint32_t, 2> pixels) {
+  std::vector<uint8_t> b = {'B', 'M'};
+  auto put = [&](uint32_t v, int bytes) { for (int i = 0; i < bytes; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i))); };
+  put(0, 4), put(0, 4), put(66, 4), put(40, 4), put(2, 4), put(1, 4), put(1, 2), put(static_cast<uint32_t>(bits), 2), put(3, 4);
+  for (int i = 0; i < 5; ++i) put(0, 4);  // image size, resolution, palette counts
+  for (uint32_t m : masks) put(m, 4);
+  for (uint32_t p : pixels) put(p, bits / 8);
+  b.resize((b.size() + 3) / 4 * 4, 0);
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+  return path;
+}
+
+TEST_F(Bitmaps, PackedPixelsWithBitFieldsDecodeInAnyChannelOrder) {
+  // Each file holds orange (255, 128, 8) and a blue (0, 64, 248) in its own layout.
+  const struct {
+    int bits;
+    std::array<uint32_t, 3> masks;
+    std::array<uint32_t, 2> pixels;
+  } cases[] = {
+      {32, {0x00FF0000, 0x0000FF00, 0x000000FF}, {0x00FF8008, 0x000040F8}},  // X8R8G8B8
+      {32, {0x0000FF00, 0x00FF0000, 0xFF000000}, {0x0880FF00, 0xF8400000}},  // B8G8R8X8
+      {32, {0xFF000000, 0x00FF0000, 0x0000FF00}, {0xFF800800, 0x0040F800}},  // R8G8B8A8
+      {32, {0x000000FF, 0x0000FF00, 0x00FF0000}, {0x000880FF, 0x00F84000}},  // X8B8G8R8
+      {16, {0xF800, 0x07E0, 0x001F}, {0xFC01, 0x021F}},                      // R5G6B5
+  };
+  for (const auto& c : cases) {
+    const Surface s = LoadBitmap(WriteBitFields(dir_ / "Packed.bmp", c.bits, c.masks, c.pixels), 2, 1);
+    EXPECT_EQ(s.At(0, 0), Rgb565(255, 128, 8)) << c.masks[0];
+    EXPECT_EQ(s.At(1, 0), Rgb565(0, 64, 248)) << c.masks[0];
+  }
+}
+
+TEST_F(Bitmaps, EveryFaultIsOneLineWithTheRealReason) {
+  const fs::path good = Write("Good.bmp", 4, 2, [](int, int) -> uint32_t { return 0x405060; });
+  std::ifstream in(good, std::ios::binary);
+  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+  auto variant = [&](const char* name, size_t keep, size_t at = 0, uint8_t value = 0) {
+    std::vector<uint8_t> b(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(keep));
+    if (at) b[at] = value;
+    std::ofstream(dir_ / name, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+    return dir_ / name;
+  };
+  ASSERT_EQ(::mkfifo((dir_ / "Pipe.bmp").c_str(), 0644), 0);
+  fs::create_directory(dir_ / "Folder.bmp");
+  const struct {
+    fs::path file;
+    std::string fault;
+  } cases[] = {
+      {variant("Short.bmp", bytes.size() - 1), "truncated bitmap (24 bytes of pixels, 23 present)"},
+      {variant("Header.bmp", 30), "truncated bitmap (header cut short)"},
+      {variant("Rle.bmp", bytes.size(), 30, 1), "compressed bitmaps are not supported (compression 1)"},
+      {variant("Deep.bmp", bytes.size(), 28, 48), "48-bit bitmaps are not supported"},
+      {dir_ / "Pipe.bmp", "is a named pipe, not a regular file"},
+      {dir_ / "Folder.bmp", "is a folder, not a regular file"},
+      {dir_ / "Gone.bmp", "picture file is missing"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FaultOf([&] { LoadBitmap(c.file, 4, 2); }), c.file.string() + ": " + c.fault);
+}
+
 // ---- wave files ----
 
 struct WaveHeader {
@@ -188,7 +251,7 @@ TEST_F(Waves, FaultsNameTheFileAndWhatIsWrong) {
   ragged.dataBytes = ragged.dataPresent = 401;
   const Case cases[] = {
       {"truncated.Wav", truncated, "truncated"},  {"float.Wav", floating, "not PCM (format tag 3)"},
-      {"six.Wav", surround, "6 channels"},        {"deep.Wav", deep, "24 bits"},
+      {"six.Wav", surround, "6 channels"},        {"deep.Wav", deep, "24-bit samples are not supported"},
       {"slow.Wav", slow, "4000 samples"},         {"lying.Wav", lying, "inconsistent"},
       {"ragged.Wav", ragged, "whole sample frames"},
   };
@@ -203,6 +266,37 @@ TEST_F(Waves, FaultsNameTheFileAndWhatIsWrong) {
   EXPECT_NE(FaultOf([&] { CheckWave(dir_ / "short.Wav"); }).find("truncated"), std::string::npos);
   std::ofstream(dir_ / "text.Wav") << "this is no sound at all";
   EXPECT_NE(FaultOf([&] { CheckWave(dir_ / "text.Wav"); }).find("not a RIFF wave"), std::string::npos);
+}
+
+// The extensible header (format tag 0xFFFE) names its sample format in a sub-format.
+fs::path WriteExtensible(const fs::path& path, uint16_t subFormat, uint16_t bits) {
+  std::vector<uint8_t> b;
+  const uint16_t align = static_cast<uint16_t>(2 * bits / 8);
+  Tag(b, "RIFF"), Put32(b, 60 + 8), Tag(b, "WAVE"), Tag(b, "fmt "), Put32(b, 40), Put16(b, 0xFFFE), Put16(b, 2);
+  Put32(b, 44100), Put32(b, 44100u * align), Put16(b, align), Put16(b, bits), Put16(b, 22), Put16(b, bits), Put32(b, 3);
+  Put16(b, subFormat);
+  b.insert(b.end(), {0, 0, 0, 0, 0x10, 0, 0x80, 0, 0, 0xAA, 0, 0x38, 0x9B, 0x71});
+  Tag(b, "data"), Put32(b, 2u * align);
+  for (uint8_t i = 1; i <= 2 * align; ++i) b.push_back(i);
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+  return path;
+}
+
+TEST_F(Waves, TheExtensibleHeaderPlaysAs16BitPcmAndSaysWhyOtherwise) {
+  WaveFormat f;
+  const std::vector<uint8_t> plain = LoadWave(WriteExtensible(dir_ / "Ring.Wav", 1, 16), f);
+  EXPECT_EQ(f.bitsPerSample, 16);
+  EXPECT_EQ(f.dataOffset, 68u);
+  // what the mixer gets: the plain 44-byte header and the same samples
+  ASSERT_EQ(plain.size(), 44u + 8);
+  EXPECT_EQ(plain[20], 1);
+  EXPECT_EQ(plain[22], 2);
+  EXPECT_EQ(plain[34], 16);
+  EXPECT_EQ(plain[44], 1);
+  EXPECT_EQ(plain[51], 8);
+  const fs::path deep = WriteExtensible(dir_ / "Deep.Wav", 1, 24), floating = WriteExtensible(dir_ / "Float.Wav", 3, 32);
+  EXPECT_EQ(FaultOf([&] { CheckWave(deep); }), deep.string() + ": 24-bit samples are not supported (8 or 16 bits)");
+  EXPECT_EQ(FaultOf([&] { CheckWave(floating); }), floating.string() + ": not PCM (format tag 3)");
 }
 
 TEST_F(Waves, TheHeadlessBackendChecksEveryFileItLoads) {

@@ -3,11 +3,13 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <optional>
 #include <set>
 #include <thread>
 
 #include "platform/headless/Headless.h"
 #include "platform/sdl/SdlDisplay.h"
+#include "platform/sdl/SdlMain.h"
 #include "platform/sdl/SdlInput.h"
 #include "platform/system/PosixProcess.h"
 
@@ -32,6 +34,39 @@ TEST(HeadlessDisplay, IsLostForExactlyTheNumberOfPollsAsked) {
   EXPECT_FALSE(os.display.ExclusiveHeld());
   EXPECT_FALSE(os.display.ExclusiveHeld());
   EXPECT_TRUE(os.display.ExclusiveHeld());
+}
+
+// Without a display the game programs end at once with one line, instead of running unseen on SDL's
+// offscreen driver; a driver asked for by name is used as it is.
+TEST(SdlProgram, WithoutADisplayEndsWithOneLineUnlessADriverIsAskedFor) {
+  const struct {
+    const char* display;  // nullptr: unset
+    const char* driver;
+    int status;
+    std::string line;
+  } cases[] = {
+      {nullptr, nullptr, 1, "Orvane: cannot open the display (no X11 or Wayland display; DISPLAY is not set)\n"},
+      {":97", nullptr, 1, "Orvane: cannot open the display (no X11 or Wayland display; DISPLAY is set but did not answer)\n"},
+      {nullptr, "offscreen", 0, ""},
+  };
+  const char* names[] = {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"};
+  std::vector<std::optional<std::string>> saved;
+  for (const char* n : names) saved.push_back(std::getenv(n) ? std::optional<std::string>(std::getenv(n)) : std::nullopt);
+  for (const auto& c : cases) {
+    ::unsetenv("WAYLAND_DISPLAY");
+    c.display ? ::setenv("DISPLAY", c.display, 1) : ::unsetenv("DISPLAY");
+    c.driver ? ::setenv("SDL_VIDEODRIVER", c.driver, 1) : ::unsetenv("SDL_VIDEODRIVER");
+    bool ran = false;
+    ::testing::internal::CaptureStderr();
+    const char* argv[] = {"Orvane", nullptr};
+    const int status = RunSdlProgram("Orvane", 1, argv, ProgramHelp{"the title", ""},
+                                     [&](Platform&, const std::filesystem::path&) { ran = true; });
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), c.line);
+    EXPECT_EQ(status, c.status);
+    EXPECT_EQ(ran, c.status == 0);
+  }
+  for (size_t i = 0; i < saved.size(); ++i)
+    saved[i] ? ::setenv(names[i], saved[i]->c_str(), 1) : ::unsetenv(names[i]);
 }
 
 TEST(InstalledProgramName, DropsOnlyATrailingExeInAnyCase) {

@@ -1,7 +1,13 @@
 // The title program on the headless platform: the sequence's timing, the keys, the configuration
 // write and the start of the launcher, and frames that cannot be drawn.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <random>
+
+#include "engine/core/ConfigFile.h"
 #include "platform/headless/Headless.h"
 #include "platform/system/Error.h"
 #include "tests/programs/Pictures.h"
@@ -170,10 +176,39 @@ TEST_F(TitleTest, TChoosesKubo) {
 
 TEST_F(TitleTest, OnAFreshInstallationTheFileGetsProgressAndCharacter) {
   Start();
-  EXPECT_TRUE(std::filesystem::exists(cfg()));
+  EXPECT_FALSE(std::filesystem::exists(cfg()));  // reading the display mode creates nothing
   headless.input.Set(Key::S, true);
   EXPECT_TRUE(Frames(1));
   EXPECT_EQ(ReadBytes(cfg()), (std::vector<uint8_t>{1, 0}));
+}
+
+// Killed at any moment of the start of a game, the title leaves the file as it was or as it means it
+// to be, never Progress 1 with the old character. The child starts games with Kubo over and over, the
+// zone's Progress 2 written between them, until it is killed at a random moment.
+TEST_F(TitleTest, AKillDuringTheWriteNeverLeavesAMixedFile) {
+  constexpr int kKills = 60;
+  constexpr unsigned kLongestWaitMicroseconds = 4000;
+  Start();
+  headless.input.Set(Key::T, true);
+  std::mt19937 rng(19);
+  int mixed = 0;
+  for (int kill = 0; kill < kKills; ++kill) {
+    WriteBytes(cfg(), {2, 1, 1});
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      for (;;) {
+        Frames(1);
+        ConfigFile(cfg()).WriteByte(kConfigProgress, 2);
+      }
+    }
+    ::usleep(rng() % kLongestWaitMicroseconds);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    const std::vector<uint8_t> bytes = ReadBytes(cfg());
+    if (bytes != std::vector<uint8_t>{2, 1, 1} && bytes != std::vector<uint8_t>{1, 1, 1}) ++mixed;
+  }
+  EXPECT_EQ(mixed, 0);
 }
 
 TEST_F(TitleTest, EscapeEndsWithoutWritingOrStartingAndIsCheckedBeforeS) {
