@@ -2,7 +2,15 @@
 # exits, the tools and data they need, a private copy of the installation (so that the player's
 # Orvane.cfg is never touched), and an X server of their own.
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  # what the X server said, and whether it still runs: a display that stops answering is its fault
+  if [ -n "${xvfb_pid:-}" ]; then
+    kill -0 "$xvfb_pid" 2>/dev/null && echo "(the X server still runs)" >&2 || echo "(the X server is gone)" >&2
+    [ -s "${work:-}/xvfb.log" ] && tail -5 "$work/xvfb.log" >&2
+  fi
+  exit 1
+}
 skip() { echo "SKIP: $*" >&2; exit 77; }
 
 # require_tools TOOL...: skips when one of the X tools is missing
