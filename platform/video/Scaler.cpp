@@ -1,7 +1,12 @@
 #include "platform/video/Scaler.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace platform {
 
@@ -24,6 +29,21 @@ void Widen(const uint16_t* s, int sx, int skip, int count, const uint32_t* colou
     const Pixel p = static_cast<Pixel>(colours[s[sx]]);
     for (; i < count; ++i) out[i] = p;
   }
+}
+
+// Copies a finished row to the screen with stores that bypass the cache: the screen's buffer is
+// only handed on, never read back here, so filling the cache with it would only evict the source.
+void CopyToScreen(uint8_t* dst, const uint8_t* src, size_t bytes) {
+#if defined(__SSE2__)
+  const size_t head = std::min(bytes, (16 - reinterpret_cast<uintptr_t>(dst) % 16) % 16);
+  std::memcpy(dst, src, head);
+  size_t i = head;
+  for (; i + 16 <= bytes; i += 16)
+    _mm_stream_si128(reinterpret_cast<__m128i*>(dst + i), _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i)));
+  std::memcpy(dst + i, src + i, bytes - i);
+#else
+  std::memcpy(dst, src, bytes);
+#endif
 }
 
 template <typename Pixel>
@@ -88,14 +108,16 @@ void Scaler::DrawRows(const Surface& src, const ScreenPixels& screen, const Plac
     std::memcpy(last, s, rowBytes);
     WidenAny<Pixel>(s, (x0 - at.x) / at.scale, (x0 - at.x) % at.scale, visible, at.scale, colours.data(), row);
     for (int dy = dy0; dy < dy1; ++dy)
-      std::memcpy(base + static_cast<size_t>(dy) * static_cast<size_t>(screen.pitch) +
-                      static_cast<size_t>(x0) * sizeof(Pixel),
-                  row, static_cast<size_t>(visible) * sizeof(Pixel));
+      CopyToScreen(base + static_cast<size_t>(dy) * static_cast<size_t>(screen.pitch) + static_cast<size_t>(x0) * sizeof(Pixel),
+                   reinterpret_cast<const uint8_t*>(row), static_cast<size_t>(visible) * sizeof(Pixel));
     if (!bands_.empty() && bands_.back().bottom == dy0)
       bands_.back().bottom = dy1;
     else
       bands_.push_back({dy0, dy1});
   }
+#if defined(__SSE2__)
+  _mm_sfence();  // the streamed rows are all in memory before the screen is handed on
+#endif
 }
 
 }  // namespace platform

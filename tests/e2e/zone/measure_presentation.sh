@@ -4,15 +4,15 @@
 # (surface = our scaler into the window surface; renderer-software, renderer-opengl, renderer-lock-software
 # = an SDL renderer with a streaming texture, updated or locked), for 10 seconds each, and prints the
 # program's processor use from /proc/PID/stat and its own frame times (ORVANE_FRAME_TIMES).
-# SCREEN=WxH sets the X server's screen (default 1280x960). The player runs right from the start
-# (a demo script), so the picture changes in every frame as it does in play.
+# SCREEN=WxH sets the X server's screen (default 1280x960). The player plays Plum Vale's recorded
+# middle run (a demo script), so the picture changes as it does in play.
 set -uo pipefail
 game=$1; shift
 paths=("$@"); [ ${#paths[@]} -gt 0 ] || paths=(default surface renderer-software renderer-opengl renderer-lock-software)
 work=$(mktemp -d); xvfb_pid=
 trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
 cp -r "$game" "$work/game"; printf '\001\000\000' > "$work/game/Data/Orvane.cfg"
-printf '0:none\n200:Right\n' > "$work/run.keys"
+cp "$(dirname "$0")/../../runs/plumvale-0-zinto-middle.keys" "$work/run.keys"
 for n in $(seq 141 190); do [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ] && { display=:$n; break; }; done
 Xvfb "$display" -screen 0 "${SCREEN:-1280x960}x24" -nolisten tcp >/dev/null 2>&1 & xvfb_pid=$!
 for _ in $(seq 100); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
