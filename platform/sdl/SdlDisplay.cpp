@@ -142,7 +142,7 @@ void SdlDisplay::Open(const std::string& caption) {
   if (!window_) Fail(std::string("SDL_CreateWindow: ") + SDL_GetError());
   SDL_ShowCursor(fullScreen_ ? SDL_DISABLE : SDL_ENABLE);
   if (path_ == PresentPath::Renderer) CreateRenderer();
-  if (Verbose() || timing_) std::fprintf(stderr, "presenting with %s\n", presentation_.c_str());
+  if (sayPresentation_ || Verbose() || timing_) std::fprintf(stderr, "presenting with %s\n", presentation_.c_str());
   Present();  // black until the first frame
 }
 

@@ -42,8 +42,10 @@ class SdlDisplay final : public Display {
   bool ExclusiveHeld() override;
   WindowEvents PumpEvents() override;
 
-  // How the picture reaches the screen, in words ("our own scaler (no graphics processor ...)").
+  // How the picture reaches the screen, in words ("our own scaler (no graphics processor ...)"),
+  // printed when the window opens if asked for (--verbose or ORVANE_VERBOSE).
   const std::string& Presentation() const { return presentation_; }
+  void SayPresentation(bool say) { sayPresentation_ = say; }
 
   // Whether the window covers the desktop now (Alt+Enter or the start options decide).
   bool FullScreen() const;
@@ -80,6 +82,7 @@ class SdlDisplay final : public Display {
   bool vsync_ = false;       // the renderer presents in step with the display
   bool vsyncPaces_ = false;  // ...which shows 60 frames a second, so Flip need not sleep
   std::string presentation_;
+  bool sayPresentation_ = false;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   int textureW_ = 0, textureH_ = 0;

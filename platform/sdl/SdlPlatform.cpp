@@ -107,6 +107,7 @@ struct SdlPlatform::Impl {
     // the player's settings: keys and controller, volumes, full screen or a window
     LoadPlayerControllerMappings(program_invocation_short_name);
     input.Configure(settings);
+    display.SayPresentation(options.verbose);
     audio.SetVolumes(settings.musicVolume, settings.effectsVolume);
     display.onFullScreenToggled = [](bool fullScreen) {
       try {

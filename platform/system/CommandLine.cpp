@@ -13,12 +13,13 @@ constexpr int kBadUsage = 2;
 
 void PrintUsage(std::FILE* to, const std::string& program, const ProgramHelp& help) {
   std::fprintf(to,
-               "Usage: %s [--window | --fullscreen]\n"
+               "Usage: %s [--window | --fullscreen] [--verbose]\n"
                "%s\n"
                "\n"
                "Options:\n"
                "  --window      start in a window\n"
                "  --fullscreen  start full screen (the default)\n"
+               "  --verbose     say at start-up how the picture reaches the screen\n"
                "  --help        show this help and the keys, then leave\n"
                "  --version     show the version, then leave\n",
                program.c_str(), help.summary);
@@ -35,6 +36,8 @@ std::variant<StartOptions, int> ReadCommandLine(int argc, const char* const* arg
       options.fullScreen = false;
     } else if (arg == "--fullscreen") {
       options.fullScreen = true;
+    } else if (arg == "--verbose") {
+      options.verbose = true;
     } else if (arg == "--help") {
       PrintUsage(stdout, program, help);
       std::printf("\nKeys:\n%s", help.keys);

@@ -11,6 +11,7 @@ namespace platform {
 struct StartOptions {
   // --window starts in a window, --fullscreen full screen; with neither the player's settings decide
   std::optional<bool> fullScreen;
+  bool verbose = false;  // --verbose: a start-up line says how the picture reaches the screen
 };
 
 // What --help tells about one program.

@@ -18,7 +18,7 @@ for program in Orvane Data/Plumvale Data/Ashmoor Ringdepth/Ringdepth; do
 
   status=$(run --help)
   [ "$status" = 0 ] || fail "$name --help: status $status: $(cat "$work/err")"
-  grep -q "^Usage: $name \[--window | --fullscreen\]$" "$work/out" || fail "$name --help: no usage line"
+  grep -q "^Usage: $name \[--window | --fullscreen\] \[--verbose\]$" "$work/out" || fail "$name --help: no usage line"
   grep -q -- "--window" "$work/out" && grep -q "^Keys:$" "$work/out" && grep -q "Alt+Enter" "$work/out" ||
     fail "$name --help lacks the options or the keys: $(cat "$work/out")"
   [ -s "$work/err" ] && fail "$name --help wrote to standard error: $(cat "$work/err")"
