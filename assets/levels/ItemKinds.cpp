@@ -67,6 +67,10 @@ const std::array<ItemKindInfo, 27>& Kinds() {
 
 }  // namespace
 
+bool Hurts(uint8_t kind) { return kind == 13 || kind == 15 || (kind >= 29 && kind <= 31); }
+
+bool IsSpring(uint8_t kind) { return kind >= 17 && kind <= 22; }
+
 int HopLowestOffset() {
   static const int lowest = static_cast<int>(std::ceil(std::max(LowestHop(0), LowestHop(-128))));
   return lowest;

@@ -30,6 +30,11 @@ std::optional<ItemKindInfo> KindByName(std::string_view name);
 // nullopt for a kind no level may use (0, 2, 12, 14, 16, 23, 32 and above).
 std::optional<ItemKindInfo> KindInfo(uint8_t kind);
 
+// Spikes, side spikes and the enemies: what hurts a player who runs into it.
+bool Hurts(uint8_t kind);
+// The springs of every direction.
+bool IsSpring(uint8_t kind);
+
 // Lowest point of the shared hop (pixels below ItemY) a hopping enemy reaches.
 int HopLowestOffset();
 

@@ -462,12 +462,12 @@ class Checker {
     }
     return nullptr;
   }
-  static bool IsDanger(uint8_t k) { return k == 13 || k == 15 || (k >= 29 && k <= 31); }
-  static bool IsStopper(uint8_t k) { return (k >= 3 && k <= 11) || (k >= 17 && k <= 22) || IsDanger(k); }
-  static bool IsSpring(uint8_t k) { return k >= 17 && k <= 22; }
-  const Item* DangerOn(int c, int y) const { return ItemOn(c, y, IsDanger); }
+  static bool IsStopper(uint8_t k) { return (k >= 3 && k <= 11) || levels::IsSpring(k) || levels::Hurts(k); }
+  const Item* DangerOn(int c, int y) const { return ItemOn(c, y, levels::Hurts); }
   bool Stopper(int c, int y) const { return ItemOn(c, y, IsStopper) != nullptr; }
-  bool SpringNear(int c, int y) const { return ItemOn(c, y, IsSpring) || (c > 0 && ItemOn(c - 1, y, IsSpring)); }
+  bool SpringNear(int c, int y) const {
+    return ItemOn(c, y, levels::IsSpring) || (c > 0 && ItemOn(c - 1, y, levels::IsSpring));
+  }
 
   // A ring trail that leads a jump over x0..x1 from a floor at y: rings high enough that a jump
   // takes them, the first of them before the danger, where a runner sees it in time.

@@ -6,6 +6,7 @@
 #include <random>
 #include <sstream>
 
+#include "assets/levels/ItemKinds.h"
 #include "assets/levels/Levels.h"
 #include "zones/ZoneProgram.h"
 
@@ -64,7 +65,7 @@ constexpr double kFeetSlack = 8;
 constexpr int16_t kOn = -1;
 
 levels::Level LevelOf(const RunName& run) {
-  const levels::Zone zone = run.zone == "plumvale" ? levels::Zone::PlumVale : levels::Zone::AshMoor;
+  const levels::Zone zone = run.LevelZone();
   for (const levels::ActSource& source : levels::Acts()) {
     levels::Level level = levels::LoadLevel(levels::SourceFolder() / source.textFile);
     if (level.zone == zone && level.act == run.act) return level;
@@ -278,19 +279,17 @@ constexpr int kBackOffAfter = 240;     // held up this long on the same spot: ba
 constexpr int kBackOffFrames = 40;     // ...for this long, from the third time on twice as long each time
 constexpr long kLongestBackOff = 600;
 constexpr double kSameSpot = 32;
-constexpr int kPatrolSweep = 129;      // a patrol sweeps this far right of its place
-
-bool IsDanger(uint8_t kind) { return kind == 13 || kind == 15 || (kind >= 29 && kind <= 31); }
 
 bool DangerAhead(const ZoneForm& f, int dir) {
   const double x = f.PlayerX + 20, y = f.PlayerY + 19;
   for (int i = 0; i <= 300; ++i) {
-    if (!IsDanger(f.ItemKind[i])) continue;
-    const double left = f.ItemX[i], right = left + (f.ItemKind[i] == 29 ? kPatrolSweep + 64 : 32);
-    if (std::abs(f.ItemY[i] - y) >= kSameLevel) continue;
+    if (!levels::Hurts(f.ItemKind[i])) continue;
+    const auto info = levels::KindInfo(f.ItemKind[i]);
+    if (!info || std::abs(f.ItemY[i] - y) >= kSameLevel) continue;
+    const double left = f.ItemX[i] + info->boxX, right = left + info->boxW;  // a patrol's whole sweep
     const double ahead = dir > 0 ? left - x : x - right;
     if (ahead > kTooNear && ahead < kSeesAhead) return true;
-    if (x >= left && x <= right && f.ItemKind[i] == 29) return true;
+    if (info->walks && x >= left && x <= right) return true;
   }
   return false;
 }
@@ -319,7 +318,7 @@ RunOutcome PlayFirstTime(const RunName& run, const fs::path& data, long limit, p
   const PlayFolder folder(data, run.character);
   Game game(run, folder.path());
   ZoneForm& f = game.form();
-  const levels::Zone zone = run.zone == "plumvale" ? levels::Zone::PlumVale : levels::Zone::AshMoor;
+  const levels::Zone zone = run.LevelZone();
   RunOutcome o;
   constexpr uint32_t kRight = platform::KeyScript::Bit(platform::Key::Right);
   constexpr uint32_t kLeft = platform::KeyScript::Bit(platform::Key::Left);

@@ -31,6 +31,7 @@ struct RunName {
   std::optional<levels::Route> route;
   std::string Text() const;
   const ZoneTables& Tables() const;
+  levels::Zone LevelZone() const { return *levels::ZoneFromName(zone); }
 };
 std::optional<RunName> ParseRunName(std::string_view text);
 
