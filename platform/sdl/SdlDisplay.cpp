@@ -310,6 +310,11 @@ void SdlDisplay::ReportFrameTimes(Clock::time_point flipStart, Clock::time_point
 void SdlDisplay::FollowRealWindow() {
   int sdlW = 0, sdlH = 0;
   SDL_GetWindowSize(window_, &sdlW, &sdlH);
+  // The X server is asked (a round trip) only while SDL's idea of the size is new or not yet
+  // carried out; a size both agree on stays until SDL's idea changes again.
+  if (sdlW == askedW_ && sdlH == askedH_ && refusedFrames_ == 0) return;
+  askedW_ = sdlW;
+  askedH_ = sdlH;
   realW_ = sdlW;
   realH_ = sdlH;
   int w = 0, h = 0;
@@ -322,6 +327,7 @@ void SdlDisplay::FollowRealWindow() {
   lastWindowSurface_ = nullptr;  // the black around the picture moves with it
   if (++refusedFrames_ < kRefusedAfterFrames) return;
   refusedFrames_ = 0;
+  askedW_ = askedH_ = 0;  // what follows may leave SDL's idea as it was: ask again next frame
   if (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) {
     // Nobody carries out full screen: a plain window that covers the screen does the same.
     SDL_Rect screen{};

@@ -98,6 +98,7 @@ class SdlDisplay final : public Display {
   bool fullScreen_ = true;  // asked at start or by Alt+Enter; SetDisplayMode keeps to it
   bool focused_ = true;  // until the window is told it lost the focus
   int realW_ = 0, realH_ = 0;     // the drawable's size as the X server has it
+  int askedW_ = 0, askedH_ = 0;   // SDL's idea of the size when the X server was last asked
   int refusedFrames_ = 0;         // frames the window has not had the size SDL asked for
   bool coversScreen_ = false;     // full screen done by hand: a plain window as large as the screen
   WindowEvents pending_;
