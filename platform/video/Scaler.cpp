@@ -68,6 +68,18 @@ void WidenAny(const uint16_t* s, int sx, int skip, int count, int scale, const u
   }
 }
 
+// Within a changed row, the stretches of source pixels that differ from the last frame, found a
+// piece of kPiece pixels at a time; stretches closer than kJoin pieces are joined, as one longer copy
+// costs less than two calls. A scrolling picture changes every row, but flat sky, water and shade
+// shifted sideways stay the same, and their pixels need not be written again.
+constexpr int kPiece = 8;
+constexpr int kJoin = 2;
+
+bool SamePiece(const uint16_t* a, const uint16_t* b, int n) {
+  if (n == kPiece) return std::memcmp(a, b, kPiece * sizeof(uint16_t)) == 0;  // a fixed size: inlined
+  return std::memcmp(a, b, static_cast<size_t>(n) * sizeof(uint16_t)) == 0;
+}
+
 }  // namespace
 
 Placement Letterbox(int w, int h, int areaW, int areaH) {
@@ -90,6 +102,18 @@ const std::vector<RowBand>& Scaler::Draw(const Surface& src, const ScreenPixels&
   return bands_;
 }
 
+void Scaler::FindChanges(const uint16_t* s, const uint16_t* last, int width) {
+  changes_.clear();
+  for (int a = 0; a < width; a += kPiece) {
+    const int n = std::min(kPiece, width - a);
+    if (SamePiece(s + a, last + a, n)) continue;
+    if (!changes_.empty() && a - changes_.back().to <= kJoin * kPiece)
+      changes_.back().to = a + n;
+    else
+      changes_.push_back({a, a + n});
+  }
+}
+
 template <typename Pixel>
 void Scaler::DrawRows(const Surface& src, const ScreenPixels& screen, const Placement& at, bool all) {
   const int x0 = std::max(0, at.x), x1 = std::min(screen.width, at.x + src.Width() * at.scale);
@@ -104,12 +128,25 @@ void Scaler::DrawRows(const Surface& src, const ScreenPixels& screen, const Plac
     if (dy1 <= dy0) continue;
     const uint16_t* s = src.Row(sy);
     uint16_t* last = &last_[static_cast<size_t>(sy) * static_cast<size_t>(src.Width())];
-    if (!all && std::memcmp(s, last, rowBytes) == 0) continue;
+    if (all) {
+      changes_.assign(1, {0, src.Width()});
+    } else {
+      FindChanges(s, last, src.Width());
+      if (changes_.empty()) continue;
+    }
     std::memcpy(last, s, rowBytes);
-    WidenAny<Pixel>(s, (x0 - at.x) / at.scale, (x0 - at.x) % at.scale, visible, at.scale, colours.data(), row);
-    for (int dy = dy0; dy < dy1; ++dy)
-      CopyToScreen(base + static_cast<size_t>(dy) * static_cast<size_t>(screen.pitch) + static_cast<size_t>(x0) * sizeof(Pixel),
-                   reinterpret_cast<const uint8_t*>(row), static_cast<size_t>(visible) * sizeof(Pixel));
+    for (const Stretch& c : changes_) {
+      // the stretch in screen pixels, clipped to the picture's visible part, widened once
+      const int sx0 = std::max(x0, at.x + c.from * at.scale), sx1 = std::min(x1, at.x + c.to * at.scale);
+      if (sx1 <= sx0) continue;
+      Pixel* part = row + (sx0 - x0);
+      WidenAny<Pixel>(s, (sx0 - at.x) / at.scale, (sx0 - at.x) % at.scale, sx1 - sx0, at.scale, colours.data(), part);
+      const auto* from = reinterpret_cast<const uint8_t*>(part);
+      const size_t bytes = static_cast<size_t>(sx1 - sx0) * sizeof(Pixel);
+      for (int dy = dy0; dy < dy1; ++dy)
+        CopyToScreen(base + static_cast<size_t>(dy) * static_cast<size_t>(screen.pitch) + static_cast<size_t>(sx0) * sizeof(Pixel),
+                     from, bytes);
+    }
     if (!bands_.empty() && bands_.back().bottom == dy0)
       bands_.back().bottom = dy1;
     else

@@ -2,7 +2,8 @@
 // buffer at the largest whole scale that fits, centred, each 565 value mapped to the screen's format
 // through a table made once. It writes every screen pixel of the picture, so it is built to be as
 // cheap as the memory allows: a scaled row is made once and copied down, rows are widened by the
-// scale known at compile time, and rows that did not change since the last frame are not written.
+// scale known at compile time, and only the pieces of rows that changed since the last frame are
+// written.
 #pragma once
 
 #include <cstdint>
@@ -42,11 +43,16 @@ class Scaler {
  private:
   template <typename Pixel>
   void DrawRows(const Surface& src, const ScreenPixels& screen, const Placement& at, bool all);
+  void FindChanges(const uint16_t* s, const uint16_t* last, int width);
 
   std::vector<uint16_t> last_;  // the rows as last drawn
   int lastW_ = 0, lastH_ = 0;
   std::vector<uint32_t> row_;
   std::vector<RowBand> bands_;
+  struct Stretch {
+    int from, to;  // source pixels [from, to) of one row
+  };
+  std::vector<Stretch> changes_;  // the stretches of the row being drawn that changed
 };
 
 }  // namespace platform
