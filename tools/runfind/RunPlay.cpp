@@ -282,17 +282,17 @@ constexpr double kSameSpot = 32;
 
 // When the obvious has failed (no new ground to the right for kStalledFrames), the first-timer
 // tries, each for as long, what a person would try next, and goes back to the obvious once it
-// gains ground again: look far to the left for another way (taking one that carries it up);
-// drop into the holes it was jumping (and stop flapping or tapping against a wall in the air);
-// wait at an edge or before an enemy for what moves there to move on.
-enum class Tactic { Obvious, FarLeft, Drop, Wait };
+// gains ground again: drop into the holes it was jumping (and stop flapping or tapping against a
+// wall in the air); look far to the left for another way (taking one that carries it up); wait at
+// an edge or before an enemy for what moves there to move on.
+enum class Tactic { Obvious, Drop, FarLeft, Wait };
 constexpr long kStalledFrames = 900;
 constexpr int kWaitFrames = 90;
 constexpr double kCarriedUp = 128;  // a block
 Tactic NextTactic(Tactic t) {
-  if (t == Tactic::FarLeft) return Tactic::Drop;
-  if (t == Tactic::Drop) return Tactic::Wait;
-  return Tactic::FarLeft;
+  if (t == Tactic::Drop) return Tactic::FarLeft;
+  if (t == Tactic::FarLeft) return Tactic::Wait;
+  return Tactic::Drop;
 }
 
 bool DangerAhead(const ZoneForm& f, int dir) {
