@@ -280,6 +280,21 @@ constexpr int kBackOffFrames = 40;     // ...for this long, from the third time 
 constexpr long kLongestBackOff = 600;
 constexpr double kSameSpot = 32;
 
+// When the obvious has failed (no new ground to the right for kStalledFrames), the first-timer
+// tries, each for as long, what a person would try next, and goes back to the obvious once it
+// gains ground again: drop into the holes it was jumping (and stop flapping or tapping against a
+// wall in the air); look far to the left for another way (taking one that carries it up); wait at
+// an edge or before an enemy for what moves there to move on.
+enum class Tactic { Obvious, Drop, FarLeft, Wait };
+constexpr long kStalledFrames = 900;
+constexpr int kWaitFrames = 90;
+constexpr double kCarriedUp = 128;  // a block
+Tactic NextTactic(Tactic t) {
+  if (t == Tactic::Drop) return Tactic::FarLeft;
+  if (t == Tactic::FarLeft) return Tactic::Wait;
+  return Tactic::Drop;
+}
+
 bool DangerAhead(const ZoneForm& f, int dir) {
   const double x = f.PlayerX + 20, y = f.PlayerY + 19;
   for (int i = 0; i <= 300; ++i) {
@@ -323,8 +338,15 @@ RunOutcome PlayFirstTime(const RunName& run, const fs::path& data, long limit, p
   constexpr uint32_t kRight = platform::KeyScript::Bit(platform::Key::Right);
   constexpr uint32_t kLeft = platform::KeyScript::Bit(platform::Key::Left);
   constexpr uint32_t kJump = platform::KeyScript::Bit(platform::Key::Control);
-  int jumping = 0, letGo = 0, heldUp = 0, sameSpot = 0, backOffs = 0;
+  int jumping = 0, letGo = 0, heldUp = 0, sameSpot = 0, backOffs = 0, waited = 0;
   long goingLeft = 0;  // frames left to look for another way to the left
+  Tactic tactic = Tactic::Obvious;
+  long tacticSince = 0;
+  double backOffY = f.PlayerY;  // where the look to the left began
+  auto lookLeft = [&](long frames) {
+    goingLeft = frames;
+    backOffY = f.PlayerY;
+  };
   double spotX = f.PlayerX, lastX = f.PlayerX;
   int16_t dying = f.Dying;
   uint32_t lastHeld = ~0u;
@@ -334,16 +356,26 @@ RunOutcome PlayFirstTime(const RunName& run, const fs::path& data, long limit, p
     uint32_t held = way;
     const bool standing = f.Airborne == 0 && f.Dying == 0;
     if (goingLeft > 0) --goingLeft;
+    // looking for another way, it takes one that carries it up (a spring, say) when it has tried
+    // the obvious long enough
+    if (goingLeft > 0 && tactic != Tactic::Obvious && f.PlayerY < backOffY - kCarriedUp) goingLeft = 0;
     if (jumping > 0) {
       held = way | kJump;
       if (--jumping == 0) letGo = 2;
     } else if (letGo > 0) {
       --letGo;
-    } else if (standing && (DangerAhead(f, dir) || EdgeAhead(f, zone, dir) || heldUp >= kHeldUpFrames)) {
-      held = way | kJump;
-      jumping = kJumpFrames - 1;
-      heldUp = 0;
-    } else if (heldUp >= kHeldUpFrames && (game.frame() / 2) % 2 == 0) {
+    } else if (standing && (DangerAhead(f, dir) || (tactic != Tactic::Drop && EdgeAhead(f, zone, dir)) ||
+                            heldUp >= kHeldUpFrames)) {
+      if (tactic == Tactic::Wait && waited < kWaitFrames) {
+        held = 0;
+        ++waited;
+      } else {
+        held = way | kJump;
+        jumping = kJumpFrames - 1;
+        heldUp = 0;
+        waited = 0;
+      }
+    } else if (heldUp >= kHeldUpFrames && tactic != Tactic::Drop && (game.frame() / 2) % 2 == 0) {
       held = way | kJump;  // held up off the ground (sinking, say): tap jump again and again
     }
     if (keys && held != lastHeld) keys->Hold(game.frame() + 1, held);
@@ -358,9 +390,14 @@ RunOutcome PlayFirstTime(const RunName& run, const fs::path& data, long limit, p
       spotX = f.PlayerX;
       sameSpot = 0;
     } else if (++sameSpot >= kBackOffAfter) {
-      // held up on one spot for long: look for another way to the left, farther each time
-      goingLeft = std::min<long>(static_cast<long>(kBackOffFrames) << std::clamp(backOffs - 2, 0, 4), kLongestBackOff);
-      ++backOffs;
+      if (goingLeft > 0) {
+        goingLeft = 0;  // held up looking to the left too, by a wall: try the right again
+      } else {
+        // held up on one spot for long: look for another way to the left, farther each time
+        const long farther = static_cast<long>(kBackOffFrames) << std::clamp(backOffs - 2, 0, 4);
+        lookLeft(tactic == Tactic::FarLeft ? kLongestBackOff : std::min(farther, kLongestBackOff));
+        ++backOffs;
+      }
       sameSpot = 0;
     }
     o.frames = game.frame();
@@ -369,6 +406,12 @@ RunOutcome PlayFirstTime(const RunName& run, const fs::path& data, long limit, p
     if (f.PlayerX > o.farthestX) {
       o.farthestX = f.PlayerX;
       o.farthestAt = game.frame();
+      tactic = Tactic::Obvious;
+      tacticSince = game.frame();
+    } else if (game.frame() - tacticSince >= kStalledFrames) {
+      tactic = NextTactic(tactic);
+      tacticSince = game.frame();
+      if (tactic == Tactic::FarLeft) lookLeft(kLongestBackOff);
     }
     if (ActEndReached(f)) {
       o.reached = true;

@@ -140,9 +140,11 @@ RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const s
 
 // Plays the act as a first-timer would, without knowing it: hold Right from the start, jump at an
 // enemy, a hazard or an edge just ahead or when held up (tapping jump when held up in the air), look
-// for another way to the left when held up on one spot for long (farther each time), and go on
-// after a death. The outcome's clock at the end measures a first play at a fair pace; the
-// script it played is written to `keys` when given.
+// for another way to the left when held up on one spot for long (farther each time, and back
+// right when a wall holds it up there too), and go on after a death; when that gains no ground
+// for long, try in turn dropping into holes instead of jumping them, looking far to the left, and
+// waiting for what moves to move on. The outcome's clock at the end measures a first play at a
+// fair pace; the script it played is written to `keys` when given.
 RunOutcome PlayFirstTime(const RunName& run, const std::filesystem::path& data, long limit = kRunFrameLimit,
                          platform::KeyScript* keys = nullptr);
 
