@@ -8,6 +8,10 @@
 #include <algorithm>
 #include <sstream>
 
+#include <nlohmann/json.hpp>
+
+#include "platform/headless/Headless.h"
+
 #include "tests/support/MiniInstall.h"
 #include "tests/support/ZoneFixture.h"
 
@@ -100,6 +104,20 @@ TEST_F(ZoneSim, WritesThePictureOfTheLastFrame) {
   EXPECT_EQ(head.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
   EXPECT_EQ(head.substr(12, 4), "IHDR");
   EXPECT_EQ(head.substr(16, 8), std::string("\0\0\x01\x40\0\0\0\xf0", 8));  // 320 x 240
+}
+
+// A started program's file or a CD command is printed as a JSON string whatever it holds.
+TEST(ZoneSimEvents, FileNamesAndCommandsAreEscaped) {
+  const std::string odd = "a \"b\"\\c\td\x01.exe";
+  const std::string start = EventLine(7, {platform::RecordedEvent::Kind::Start, 0, 0, {}, odd});
+  ASSERT_EQ(start.back(), '\n');
+  const auto parsed = nlohmann::json::parse(start);
+  EXPECT_EQ(parsed["frame"], 7);
+  EXPECT_EQ(parsed["event"], "start");
+  EXPECT_EQ(parsed["file"], odd);
+  EXPECT_EQ(nlohmann::json::parse(EventLine(0, {platform::RecordedEvent::Kind::Cd, 0, 0, {}, odd}))["command"], odd);
+  // bytes that are no UTF-8 still make a line that parses
+  EXPECT_NO_THROW(nlohmann::json::parse(EventLine(0, {platform::RecordedEvent::Kind::Start, 0, 0, {}, "\xff\xfe"})));
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 #include <optional>
 #include <ostream>
 #include <sstream>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
 
 #include "engine/core/FieldAccess.h"
 #include "engine/core/Sounds.h"
@@ -107,13 +110,47 @@ NamedField Resolve(ZoneForm& form, const std::string& text) {
   return {text, *ref, index};
 }
 
-std::string SlotName(int slot) {
-  if (slot == kSoundMusic) return "\"music\"";
-  if (slot == kSoundActEnd) return "\"actend\"";
-  return std::to_string(slot);
+// One output line: a JSON object whose members keep the order they are added in. Names and strings
+// go through the JSON library, which escapes them; a zone field's value is added as the JSON text
+// FormatField gives (whole numbers without a point), which the scripts and tests read as it is.
+class JsonLine {
+ public:
+  explicit JsonLine(long frame) { Add("frame", frame); }
+  JsonLine& Add(std::string_view name, const nlohmann::json& value) { return AddText(name, Dump(value)); }
+  JsonLine& AddText(std::string_view name, std::string_view json) {
+    text_ += text_.empty() ? '{' : ',';
+    text_ += Dump(name);
+    text_ += ':';
+    text_ += json;
+    return *this;
+  }
+  std::string Text() const { return text_ + "}\n"; }
+
+ private:
+  // Bytes that are not UTF-8 (a file name may hold any) come out as U+FFFD rather than a fault.
+  static std::string Dump(const nlohmann::json& value) {
+    return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  }
+  std::string text_;
+};
+
+nlohmann::json SlotName(int slot) {
+  if (slot == kSoundMusic) return "music";
+  if (slot == kSoundActEnd) return "actend";
+  return slot;
 }
 
 }  // namespace
+
+std::string EventLine(long frame, const platform::RecordedEvent& e) {
+  JsonLine line(frame);
+  switch (e.kind) {
+    case platform::RecordedEvent::Kind::Sound: line.Add("event", "sound").Add("slot", SlotName(e.slot)).Add("op", e.op); break;
+    case platform::RecordedEvent::Kind::Start: line.Add("event", "start").Add("file", e.text); break;
+    case platform::RecordedEvent::Kind::Cd: line.Add("event", "cd").Add("command", e.text); break;
+  }
+  return line.Text();
+}
 
 int RunZoneSim(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Options o;
@@ -132,16 +169,7 @@ int RunZoneSim(const std::vector<std::string>& args, std::ostream& out, std::ost
   platform::HeadlessPlatform os(o.seed);
   long frame = 0;
   if (o.events) {
-    os.onEvent = [&](const platform::RecordedEvent& e) {
-      out << "{\"frame\":" << frame << ",\"event\":";
-      switch (e.kind) {
-        case platform::RecordedEvent::Kind::Sound:
-          out << "\"sound\",\"slot\":" << SlotName(e.slot) << ",\"op\":\"" << e.op << "\"}\n";
-          break;
-        case platform::RecordedEvent::Kind::Start: out << "\"start\",\"file\":\"" << e.text << "\"}\n"; break;
-        case platform::RecordedEvent::Kind::Cd: out << "\"cd\",\"command\":\"" << e.text << "\"}\n"; break;
-      }
-    };
+    os.onEvent = [&](const platform::RecordedEvent& e) { out << EventLine(frame, e); };
   }
 
   auto form = std::make_unique<ZoneForm>(os.Get(), *zone, o.dir);
@@ -152,9 +180,9 @@ int RunZoneSim(const std::vector<std::string>& args, std::ostream& out, std::ost
     for (const auto& [name, v] : o.sets) sets.emplace_back(Resolve(*form, name), v);
 
     auto print = [&] {
-      out << "{\"frame\":" << frame;
-      for (const NamedField& f : prints) out << ",\"" << f.text << "\":" << FormatField(f.ref, f.index);
-      out << "}\n";
+      JsonLine line(frame);
+      for (const NamedField& f : prints) line.AddText(f.text, FormatField(f.ref, f.index));
+      out << line.Text();
     };
 
     try {
@@ -169,7 +197,7 @@ int RunZoneSim(const std::vector<std::string>& args, std::ostream& out, std::ost
         if (o.finalOnly ? last : (frame % o.every == 0 || last)) print();
       }
     } catch (const ProgramEnded&) {
-      out << "{\"frame\":" << frame << ",\"ended\":true}\n";
+      out << JsonLine(frame).Add("ended", true).Text();
     }
   } catch (const UsageError& e) {
     err << "zonesim: " << e.message << "\n";
