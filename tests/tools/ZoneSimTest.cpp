@@ -79,6 +79,19 @@ TEST_F(ZoneSim, UnknownNamesAndBadIndexesAreUsageFaults) {
   EXPECT_EQ(Sim({"--frobnicate"}).status, 2);
 }
 
+TEST_F(ZoneSim, HelpPrintsTheUsageAndAnUnknownOptionPrintsItAfterTheFault) {
+  std::ostringstream out, err;
+  EXPECT_EQ(RunZoneSim({"--help", "--frobnicate"}, out, err), 0);
+  EXPECT_EQ(out.str().rfind("usage: zonesim --zone plumvale|ashmoor --dir DIR", 0), 0u) << out.str();
+  EXPECT_NE(out.str().find("--keys-file FILE"), std::string::npos);
+  EXPECT_EQ(err.str(), "");
+  const SimResult r = Sim({"--frobnicate"});
+  EXPECT_EQ(r.err, "zonesim: unknown option: --frobnicate\n" + out.str());
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(Sim({"--frames=2", "--final", "--print", "TitleCardFrames"}).out, "{\"frame\":2,\"TitleCardFrames\":2}\n");
+  EXPECT_EQ(Sim({"--every"}).err, "zonesim: --every needs a value\n");
+}
+
 TEST_F(ZoneSim, ADataFaultIsOneLineNamingTheFileAndStatusOne) {
   std::filesystem::remove(z.folder() / "Data/R1/PVZ1.itm");
   const SimResult r = Sim({"--frames", "1"});
