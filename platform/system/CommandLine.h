@@ -28,7 +28,7 @@ struct OptionFault {
 // Reads `args` (the program's name left out) with getopt_long, in the order written: each option's
 // `take`, and `operand` for each word that is no option (every word after "--" is one). Only an
 // option's whole name counts, not an abbreviation of it. A fault ends the reading; whatever a
-// `take` throws goes to the caller.
+// `take` throws goes to the caller. getopt_long keeps its place in globals: one reading at a time.
 std::optional<OptionFault> ReadOptions(const std::vector<std::string>& args, const std::vector<LongOption>& options,
                                        const std::function<void(const std::string&)>& operand = {});
 
