@@ -8,7 +8,7 @@ packages=(
   build-essential cmake pkg-config git
   libsdl2-dev libsdl2-mixer-dev libx11-dev zlib1g-dev
   libgtkmm-3.0-dev
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils openbox tesseract-ocr
   desktop-file-utils appstream man-db groff-base

@@ -4,15 +4,22 @@
 #include <exception>
 
 #include "assets/common/Generators.h"
+#include "tools/common/CommandLine.h"
+
+namespace {
+
+constexpr orvane::tools::ToolUsage kUsage = {"orvane-gen",
+    "usage: orvane-gen GAME_DIR\n"
+    "Writes every data file of the installation below GAME_DIR (never Data/Orvane.cfg).\n"};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // An option is never a folder: `orvane-gen --help` once wrote a whole game into "--help".
-  if (argc != 2 || argv[1][0] == '-') {
-    std::fprintf(stderr, "usage: orvane-gen GAME_DIR\n");
-    return 2;
-  }
+  const auto dir = orvane::tools::ReadLoneOperand(kUsage, "GAME_DIR", argc, argv);
+  if (const int* status = std::get_if<int>(&dir)) return *status;
   try {
-    const std::filesystem::path game = argv[1];
+    const std::filesystem::path game = std::get<std::string>(dir);
     assets::WriteArt(game);
     assets::WriteSounds(game);
     assets::WriteLevels(game);

@@ -7,16 +7,24 @@
 #include "assets/art/Icon.h"
 #include "assets/common/Files.h"
 #include "platform/video/Png.h"
+#include "tools/common/CommandLine.h"
+
+namespace {
+
+constexpr orvane::tools::ToolUsage kUsage = {"orvane-icon",
+    "usage: orvane-icon ICON_DIR\n"
+    "Writes the desktop icon as ICON_DIR/hicolor/NxN/apps/orvane.png for every size the theme asks for.\n"};
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2 || argv[1][0] == '-') {
-    std::fprintf(stderr, "usage: orvane-icon ICON_DIR\n");
-    return 2;
-  }
+  const auto dir = orvane::tools::ReadLoneOperand(kUsage, "ICON_DIR", argc, argv);
+  if (const int* status = std::get_if<int>(&dir)) return *status;
+  const std::filesystem::path folder = std::get<std::string>(dir);
   try {
     for (const int size : assets::art::kIconSizes) {
       const std::string name = std::to_string(size) + "x" + std::to_string(size);
-      assets::WriteFileIfChanged(std::filesystem::path(argv[1]) / "hicolor" / name / "apps" / "orvane.png",
+      assets::WriteFileIfChanged(folder / "hicolor" / name / "apps" / "orvane.png",
                                  platform::EncodePng(size, size, 4, assets::art::GameIcon(size)));
     }
   } catch (const std::exception& e) {

@@ -2,10 +2,35 @@
 // programs start one another with none, so a started program always behaves as it always did.
 #pragma once
 
+#include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <variant>
+#include <vector>
 
 namespace platform {
+
+// One long option: --NAME, or --NAME VALUE (also --NAME=VALUE) when it takes a value.
+struct LongOption {
+  std::string_view name;  // without the dashes
+  bool takesValue;
+  std::function<void(const std::string& value)> take;  // value is empty for an option without one
+};
+
+// What ends the reading of a command line: an option unknown (or a word that is no option where
+// none is wanted), or one given without its value. `arg` is the argument as it was written.
+struct OptionFault {
+  enum class Kind { Unknown, NeedsValue } kind;
+  std::string arg;
+};
+
+// Reads `args` (the program's name left out) with getopt_long, in the order written: each option's
+// `take`, and `operand` for each word that is no option (every word after "--" is one). Only an
+// option's whole name counts, not an abbreviation of it. A fault ends the reading; whatever a
+// `take` throws goes to the caller. getopt_long keeps its place in globals: one reading at a time.
+std::optional<OptionFault> ReadOptions(const std::vector<std::string>& args, const std::vector<LongOption>& options,
+                                       const std::function<void(const std::string&)>& operand = {});
 
 // How the program starts.
 struct StartOptions {

@@ -11,10 +11,38 @@
 #include "platform/sdl/SdlDisplay.h"
 #include "platform/sdl/SdlMain.h"
 #include "platform/sdl/SdlInput.h"
+#include "platform/system/CommandLine.h"
 #include "platform/system/PosixProcess.h"
 
 namespace platform {
 namespace {
+
+// The options in the order written, values as words of their own or after "=", words that are no
+// option in place (all after "--"); only a whole name counts; a fault names what was written.
+TEST(ReadOptions, TakesOptionsAndOperandsInOrderAndNamesTheFault) {
+  std::vector<std::string> seen;
+  const std::vector<LongOption> options = {
+      {"frames", true, [&](const std::string& v) { seen.push_back("frames=" + v); }},
+      {"final", false, [&](const std::string& v) { seen.push_back("final" + v); }}};
+  auto read = [&](std::vector<std::string> args) {
+    seen.clear();
+    return ReadOptions(args, options, [&](const std::string& w) { seen.push_back("word " + w); });
+  };
+  EXPECT_FALSE(read({"a", "--frames", "-3", "--final", "--frames=4", "b", "--", "--final"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"word a", "frames=-3", "final", "frames=4", "word b", "word --final"}));
+
+  const auto fault = [&](std::vector<std::string> args) {
+    const auto f = read(args);
+    return f ? (f->kind == OptionFault::Kind::Unknown ? "unknown " : "no value ") + f->arg : std::string("none");
+  };
+  EXPECT_EQ(fault({"--final", "--fram", "3"}), "unknown --fram");  // getopt_long alone would take it
+  EXPECT_EQ(fault({"--fin"}), "unknown --fin");
+  EXPECT_EQ(fault({"--bogus", "--final"}), "unknown --bogus");
+  EXPECT_EQ(fault({"-w"}), "unknown -w");
+  EXPECT_EQ(fault({"--final=1"}), "unknown --final=1");
+  EXPECT_EQ(fault({"--final", "--frames"}), "no value --frames");
+  EXPECT_EQ(ReadOptions({"x"}, options)->arg, "x");  // no operand wanted: a word is an unknown option
+}
 
 TEST(SimulatedClock, FrameNReads100000PlusWholeMillisecondsOfSixtiethsOfASecond) {
   HeadlessPlatform os;

@@ -168,10 +168,10 @@ TEST(MapViewShipped, EveryLoopsTrackIsWholeWhereTheRiderRuns) {
 TEST(MapViewCommandLine, WritesThePictureAndNamesItsFaults) {
   const std::filesystem::path out = std::filesystem::temp_directory_path() / "orvane-mapview-test.png";
   std::filesystem::remove(out);
-  std::ostringstream err;
+  std::ostringstream err, printed;
   ASSERT_EQ(RunMapView({"--dir", ORVANE_GAME_DATA, "--zone", "ashmoor", "--act", "1", "--out", out.string(), "--scale",
                         "4"},
-                       err),
+                       printed, err),
             0)
       << err.str();
   std::ifstream png(out, std::ios::binary);
@@ -183,8 +183,8 @@ TEST(MapViewCommandLine, WritesThePictureAndNamesItsFaults) {
   std::filesystem::remove(out);
 
   auto fault = [&](std::vector<std::string> args) {
-    std::ostringstream e;
-    const int status = RunMapView(args, e);
+    std::ostringstream o, e;
+    const int status = RunMapView(args, o, e);
     const std::string text = e.str();
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
     return status;

@@ -8,6 +8,10 @@
 #include <algorithm>
 #include <sstream>
 
+#include <nlohmann/json.hpp>
+
+#include "platform/headless/Headless.h"
+
 #include "tests/support/MiniInstall.h"
 #include "tests/support/ZoneFixture.h"
 
@@ -75,6 +79,19 @@ TEST_F(ZoneSim, UnknownNamesAndBadIndexesAreUsageFaults) {
   EXPECT_EQ(Sim({"--frobnicate"}).status, 2);
 }
 
+TEST_F(ZoneSim, HelpPrintsTheUsageAndAnUnknownOptionPrintsItAfterTheFault) {
+  std::ostringstream out, err;
+  EXPECT_EQ(RunZoneSim({"--help", "--frobnicate"}, out, err), 0);
+  EXPECT_EQ(out.str().rfind("usage: zonesim --zone plumvale|ashmoor --dir DIR", 0), 0u) << out.str();
+  EXPECT_NE(out.str().find("--keys-file FILE"), std::string::npos);
+  EXPECT_EQ(err.str(), "");
+  const SimResult r = Sim({"--frobnicate"});
+  EXPECT_EQ(r.err, "zonesim: unknown option: --frobnicate\n" + out.str());
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(Sim({"--frames=2", "--final", "--print", "TitleCardFrames"}).out, "{\"frame\":2,\"TitleCardFrames\":2}\n");
+  EXPECT_EQ(Sim({"--every"}).err, "zonesim: --every needs a value\n");
+}
+
 TEST_F(ZoneSim, ADataFaultIsOneLineNamingTheFileAndStatusOne) {
   std::filesystem::remove(z.folder() / "Data/R1/PVZ1.itm");
   const SimResult r = Sim({"--frames", "1"});
@@ -100,6 +117,20 @@ TEST_F(ZoneSim, WritesThePictureOfTheLastFrame) {
   EXPECT_EQ(head.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
   EXPECT_EQ(head.substr(12, 4), "IHDR");
   EXPECT_EQ(head.substr(16, 8), std::string("\0\0\x01\x40\0\0\0\xf0", 8));  // 320 x 240
+}
+
+// A started program's file or a CD command is printed as a JSON string whatever it holds.
+TEST(ZoneSimEvents, FileNamesAndCommandsAreEscaped) {
+  const std::string odd = "a \"b\"\\c\td\x01.exe";
+  const std::string start = EventLine(7, {platform::RecordedEvent::Kind::Start, 0, 0, {}, odd});
+  ASSERT_EQ(start.back(), '\n');
+  const auto parsed = nlohmann::json::parse(start);
+  EXPECT_EQ(parsed["frame"], 7);
+  EXPECT_EQ(parsed["event"], "start");
+  EXPECT_EQ(parsed["file"], odd);
+  EXPECT_EQ(nlohmann::json::parse(EventLine(0, {platform::RecordedEvent::Kind::Cd, 0, 0, {}, odd}))["command"], odd);
+  // bytes that are no UTF-8 still make a line that parses
+  EXPECT_NO_THROW(nlohmann::json::parse(EventLine(0, {platform::RecordedEvent::Kind::Start, 0, 0, {}, "\xff\xfe"})));
 }
 
 }  // namespace

@@ -4,18 +4,55 @@
 // be read, 2 for a wrong command line.
 #include <cstdio>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "tools/common/CommandLine.h"
 #include "tools/levelcheck/LevelCheck.h"
 
 namespace {
 
-int Usage() {
-  std::fprintf(stderr, "usage: levelcheck --zone plumvale|ashmoor [--act N] MAP ITM\n");
-  return 2;
+using orvane::tools::UsageError;
+
+constexpr orvane::tools::ToolUsage kUsage = {"levelcheck",
+    "usage: levelcheck --zone plumvale|ashmoor [--act N] MAP ITM\n"
+    "Checks one compiled act (its block map and item file) and prints each fault as \"FILE: WHERE: FAULT\".\n"
+    "\n"
+    "Options:\n"
+    "  --zone NAME   the act's zone: plumvale or ashmoor\n"
+    "  --act N       the act's place in its zone, 0 to 2: also checks its start, end sign and capsule,\n"
+    "                prints its figures and holds it to what a player needs\n"
+    "  --help        show this help, then leave\n"
+    "\n"
+    "Exit status: 0 the act is sound, 1 it has faults or a file cannot be read, 2 bad usage.\n"};
+
+struct Args {
+  std::optional<levels::Zone> zone;
+  std::optional<int> act;
+  std::vector<std::string> files;
+};
+
+Args Parse(const std::vector<std::string>& args) {
+  Args a;
+  orvane::tools::ReadOptions(args,
+                             {{"zone", true,
+                               [&](const std::string& v) {
+                                 a.zone = levels::ZoneFromName(v);
+                                 if (!a.zone) throw UsageError{"unknown zone: " + v, UsageError::Then::UsageLine};
+                               }},
+                              {"act", true,
+                               [&](const std::string& v) {
+                                 if (v != "0" && v != "1" && v != "2")
+                                   throw UsageError{"bad act: " + v, UsageError::Then::UsageLine};
+                                 a.act = v[0] - '0';
+                               }}},
+                             [&](const std::string& file) { a.files.push_back(file); });
+  if (!a.zone) throw UsageError{"--zone is required", UsageError::Then::UsageLine};
+  orvane::tools::CheckOperands(a.files, {"MAP", "ITM"});
+  return a;
 }
 
 std::optional<std::vector<uint8_t>> ReadFile(const std::string& path) {
@@ -27,27 +64,14 @@ std::optional<std::vector<uint8_t>> ReadFile(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::optional<levels::Zone> zone;
-  std::optional<int> act;
-  std::vector<std::string> files;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--zone" && i + 1 < argc) {
-      zone = levels::ZoneFromName(argv[++i]);
-      if (!zone) return Usage();
-    } else if (arg == "--act" && i + 1 < argc) {
-      const std::string n = argv[++i];
-      if (n != "0" && n != "1" && n != "2") return Usage();
-      act = n[0] - '0';
-    } else if (!arg.empty() && arg[0] == '-') {
-      return Usage();
-    } else {
-      files.push_back(arg);
-    }
-  }
-  if (!zone || files.size() != 2) return Usage();
-  const std::string& mapPath = files[0];
-  const std::string& itemPath = files[1];
+  Args a;
+  if (const auto status = orvane::tools::TakeCommandLine(kUsage, std::cout, std::cerr, [&] {
+        a = Parse(std::vector<std::string>(argv + 1, argv + argc));
+      }))
+    return *status;
+  const std::optional<int> act = a.act;
+  const std::string& mapPath = a.files[0];
+  const std::string& itemPath = a.files[1];
   const auto map = ReadFile(mapPath);
   if (!map) {
     std::fprintf(stderr, "%s: cannot read the file\n", mapPath.c_str());
@@ -58,7 +82,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s: cannot read the file\n", itemPath.c_str());
     return 1;
   }
-  const levelcheck::Report report = levelcheck::CheckAct(*zone, act, *map, *items);
+  const levelcheck::Report report = levelcheck::CheckAct(*a.zone, act, *map, *items);
   for (const levelcheck::Fault& fault : report.faults) {
     const bool itemFault = fault.where.rfind("record", 0) == 0 || fault.where == "item file";
     std::fprintf(stderr, "%s: %s: %s\n", (itemFault ? itemPath : mapPath).c_str(), fault.where.c_str(),

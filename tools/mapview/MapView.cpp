@@ -33,20 +33,31 @@ struct Args {
 
 int ParseInt(const std::string& s, const std::string& what) { return tools::ParseNumber<int>(s, what); }
 
+constexpr tools::ToolUsage kUsage = {"mapview",
+    "usage: mapview --zone plumvale|ashmoor --dir DIR --out FILE [--act N] [--background] [--grid] [--scale K]\n"
+    "Writes a PNG of a whole act, drawn screen by screen by the engine's own drawing code.\n"
+    "\n"
+    "Options:\n"
+    "  --zone NAME    the zone program: plumvale or ashmoor\n"
+    "  --dir DIR      the zone programs' folder (the installation's Data/)\n"
+    "  --out FILE     where the picture goes\n"
+    "  --act N        the act (0 to 2 in Ash Moor)\n"
+    "  --background   the parallax bands behind, as a player sees them from each screen\n"
+    "  --grid         a line round every block cell\n"
+    "  --scale K      1, 2 or 4: a picture K times smaller, pixels averaged\n"
+    "  --help         show this help, then leave\n"
+    "\n"
+    "Exit status: 0 written, 1 a data fault, 2 bad usage.\n"};
+
 Args Parse(const std::vector<std::string>& args) {
   Args a;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& o = args[i];
-    auto value = [&]() -> const std::string& { return tools::OptionValue(args, i); };
-    if (o == "--zone") a.zone = value();
-    else if (o == "--dir") a.dir = value();
-    else if (o == "--out") a.out = value();
-    else if (o == "--act") a.act = ParseInt(value(), "act");
-    else if (o == "--background") a.view.background = true;
-    else if (o == "--grid") a.view.grid = true;
-    else if (o == "--scale") a.view.scale = ParseInt(value(), "scale");
-    else throw UsageError{"unknown option: " + o};
-  }
+  tools::ReadOptions(args, {{"zone", true, [&](const std::string& v) { a.zone = v; }},
+                            {"dir", true, [&](const std::string& v) { a.dir = v; }},
+                            {"out", true, [&](const std::string& v) { a.out = v; }},
+                            {"act", true, [&](const std::string& v) { a.act = ParseInt(v, "act"); }},
+                            {"background", false, [&](const std::string&) { a.view.background = true; }},
+                            {"grid", false, [&](const std::string&) { a.view.grid = true; }},
+                            {"scale", true, [&](const std::string& v) { a.view.scale = ParseInt(v, "scale"); }}});
   if (a.zone.empty() || a.dir.empty() || a.out.empty()) throw UsageError{"--zone, --dir and --out are required"};
   if (a.view.scale != 1 && a.view.scale != 2 && a.view.scale != 4) throw UsageError{"--scale must be 1, 2 or 4"};
   return a;
@@ -109,14 +120,9 @@ platform::Surface RenderAct(ZoneForm& f, const MapViewOptions& options) {
   return options.scale > 1 ? Shrink(act, options.scale) : act;
 }
 
-int RunMapView(const std::vector<std::string>& args, std::ostream& err) {
+int RunMapView(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Args a;
-  try {
-    a = Parse(args);
-  } catch (const UsageError& e) {
-    err << "mapview: " << e.message << "\n";
-    return 2;
-  }
+  if (const auto status = tools::TakeCommandLine(kUsage, out, err, [&] { a = Parse(args); })) return *status;
   const ZoneTables* zone = FindZoneTables(a.zone);
   if (!zone) {
     err << "mapview: unknown zone: " << a.zone << "\n";

@@ -21,8 +21,9 @@ struct MapViewOptions {
 // screen on the form's work surface exactly as a frame is. Changes the form's camera and clocks.
 platform::Surface RenderAct(ZoneForm& form, const MapViewOptions& options);
 
-// The command line, without the program name. Returns 0 when the picture is written, 1 on a data
-// or file fault, 2 on bad usage; faults are one line on `err`.
-int RunMapView(const std::vector<std::string>& args, std::ostream& err);
+// The command line, without the program name. Returns 0 when the picture is written (or --help
+// printed the usage on `out`), 1 on a data or file fault, 2 on bad usage; faults are one line on
+// `err`, with the usage after it for an unknown option.
+int RunMapView(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace orvane

@@ -86,26 +86,45 @@ double ParseNumber(const std::string& s, const std::string& what) {
   return v;
 }
 
+constexpr tools::ToolUsage kUsage = {"runfind",
+    "usage: runfind --data DIR --run NAME [OPTION]...\n"
+    "Searches for a key script that plays one act with one character from its start to its end.\n"
+    "\n"
+    "Options:\n"
+    "  --data DIR          the zone programs' folder (the installation's Data/); never written\n"
+    "  --run NAME          zone-act-character[-route], e.g. ashmoor-1-kubo or ashmoor-1-kubo-high\n"
+    "  --route R           the run keeps to route R: high, middle or low\n"
+    "  --out FILE          where the script goes (default NAME.keys here)\n"
+    "  --seed S            seed of the search's own random choices (default 1)\n"
+    "  --seconds T         give up after T seconds (default 600)\n"
+    "  --limit F           the end must begin within F frames (default 18000)\n"
+    "  --report-every T    a progress line every T seconds (default 10; 0: none)\n"
+    "  --no-hits           a hit ends a walk like a death\n"
+    "  --plain             so does a shield or invincibility taken from a box\n"
+    "  --keep-all          write the run as walked, without dropping the entries it does without\n"
+    "  --traps             explore the whole act for the whole time and report the dead ends\n"
+    "  --first-play        no search: play the act once as a first-timer and print the clock at its end\n"
+    "  --help              show this help, then leave\n"
+    "\n"
+    "Exit status: 0 a run found and written, 1 none found (or the data could not be read), 2 bad usage.\n"};
+
 Options Parse(const std::vector<std::string>& args) {
   Options o;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&]() -> const std::string& { return tools::OptionValue(args, i); };
-    if (a == "--data") o.data = value();
-    else if (a == "--run") o.run = value();
-    else if (a == "--route") o.route = value();
-    else if (a == "--out") o.out = value();
-    else if (a == "--seed") o.seed = static_cast<uint64_t>(ParseNumber(value(), "seed"));
-    else if (a == "--seconds") o.seconds = ParseNumber(value(), "time");
-    else if (a == "--limit") o.limit = static_cast<long>(ParseNumber(value(), "frame limit"));
-    else if (a == "--report-every") o.reportEvery = ParseNumber(value(), "report interval");
-    else if (a == "--no-hits") o.noHits = true;
-    else if (a == "--plain") o.plain = true;
-    else if (a == "--keep-all") o.shorten = false;
-    else if (a == "--traps") o.traps = true;
-    else if (a == "--first-play") o.firstPlay = true;
-    else throw UsageError{"unknown option: " + a};
-  }
+  tools::ReadOptions(
+      args,
+      {{"data", true, [&](const std::string& v) { o.data = v; }},
+       {"run", true, [&](const std::string& v) { o.run = v; }},
+       {"route", true, [&](const std::string& v) { o.route = v; }},
+       {"out", true, [&](const std::string& v) { o.out = v; }},
+       {"seed", true, [&](const std::string& v) { o.seed = static_cast<uint64_t>(ParseNumber(v, "seed")); }},
+       {"seconds", true, [&](const std::string& v) { o.seconds = ParseNumber(v, "time"); }},
+       {"limit", true, [&](const std::string& v) { o.limit = static_cast<long>(ParseNumber(v, "frame limit")); }},
+       {"report-every", true, [&](const std::string& v) { o.reportEvery = ParseNumber(v, "report interval"); }},
+       {"no-hits", false, [&](const std::string&) { o.noHits = true; }},
+       {"plain", false, [&](const std::string&) { o.plain = true; }},
+       {"keep-all", false, [&](const std::string&) { o.shorten = false; }},
+       {"traps", false, [&](const std::string&) { o.traps = true; }},
+       {"first-play", false, [&](const std::string&) { o.firstPlay = true; }}});
   if (o.data.empty() || o.run.empty()) throw UsageError{"--data and --run are required"};
   return o;
 }
@@ -536,12 +555,7 @@ KeyScript Search::Run() {
 
 int RunRunFind(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Options o;
-  try {
-    o = Parse(args);
-  } catch (const UsageError& e) {
-    err << "runfind: " << e.message << "\n";
-    return 2;
-  }
+  if (const auto status = tools::TakeCommandLine(kUsage, out, err, [&] { o = Parse(args); })) return *status;
   auto run = runs::ParseRunName(o.run);
   if (run && !o.route.empty()) {
     run->route = levels::RouteFromName(o.route);

@@ -53,21 +53,36 @@ using tools::UsageError;
 
 using tools::ParseLong;
 
+constexpr tools::ToolUsage kUsage = {"soak",
+    "usage: soak --data DIR [OPTION]...\n"
+    "Plays every act with both characters on random keys through the headless engine, checking the\n"
+    "zone state after every frame.\n"
+    "\n"
+    "Options:\n"
+    "  --data DIR         the zone programs' folder (the installation's Data/); never written\n"
+    "  --frames N         frames for each act and character (default 20000)\n"
+    "  --seed S           seed of the first run (default 1)\n"
+    "  --zone NAME        plumvale or ashmoor only\n"
+    "  --act N            that act only\n"
+    "  --character C      0 or 1 only\n"
+    "  --progress K       a line of figures every K frames of an act (default 100000; 0: none)\n"
+    "  --stuck-after K    a player in play held still for K frames is a fault (default 0: not checked)\n"
+    "  --help             show this help, then leave\n"
+    "\n"
+    "Exit status: 0 no fault, 1 a fault (or the data could not be read), 2 bad usage.\n"};
+
 Options Parse(const std::vector<std::string>& args) {
   Options o;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&]() -> const std::string& { return tools::OptionValue(args, i); };
-    if (a == "--data") o.data = value();
-    else if (a == "--frames") o.frames = ParseLong(value(), "frame count");
-    else if (a == "--seed") o.seed = static_cast<uint32_t>(ParseLong(value(), "seed"));
-    else if (a == "--zone") o.zone = value();
-    else if (a == "--act") o.act = static_cast<int>(ParseLong(value(), "act"));
-    else if (a == "--character") o.character = static_cast<int>(ParseLong(value(), "character"));
-    else if (a == "--progress") o.progressEvery = ParseLong(value(), "progress interval");
-    else if (a == "--stuck-after") o.stuckAfter = ParseLong(value(), "frame count");
-    else throw UsageError{"unknown option: " + a};
-  }
+  tools::ReadOptions(
+      args,
+      {{"data", true, [&](const std::string& v) { o.data = v; }},
+       {"frames", true, [&](const std::string& v) { o.frames = ParseLong(v, "frame count"); }},
+       {"seed", true, [&](const std::string& v) { o.seed = static_cast<uint32_t>(ParseLong(v, "seed")); }},
+       {"zone", true, [&](const std::string& v) { o.zone = v; }},
+       {"act", true, [&](const std::string& v) { o.act = static_cast<int>(ParseLong(v, "act")); }},
+       {"character", true, [&](const std::string& v) { o.character = static_cast<int>(ParseLong(v, "character")); }},
+       {"progress", true, [&](const std::string& v) { o.progressEvery = ParseLong(v, "progress interval"); }},
+       {"stuck-after", true, [&](const std::string& v) { o.stuckAfter = ParseLong(v, "frame count"); }}});
   if (o.data.empty()) throw UsageError{"--data is required"};
   if (o.frames < 1) throw UsageError{"--frames must be 1 or more"};
   if (o.progressEvery < 0) throw UsageError{"--progress must be 0 or more"};
@@ -322,12 +337,7 @@ bool SoakAct(const ZoneTables& zone, int act, int character, const Options& o, s
 
 int RunSoak(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Options o;
-  try {
-    o = Parse(args);
-  } catch (const UsageError& e) {
-    err << "soak: " << e.message << "\n";
-    return 2;
-  }
+  if (const auto status = tools::TakeCommandLine(kUsage, out, err, [&] { o = Parse(args); })) return *status;
   std::vector<const ZoneTables*> zones;
   if (o.zone.empty()) zones = {&PlumvaleTables(), &AshmoorTables()};
   else zones = {FindZoneTables(o.zone)};

@@ -4,6 +4,9 @@
 #include <optional>
 #include <ostream>
 #include <sstream>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
 
 #include "engine/core/FieldAccess.h"
 #include "engine/core/Sounds.h"
@@ -47,35 +50,61 @@ std::vector<std::string> Split(const std::string& s, char sep) {
   return parts;
 }
 
+constexpr tools::ToolUsage kUsage = {"zonesim",
+    "usage: zonesim --zone plumvale|ashmoor --dir DIR [OPTION]...\n"
+    "Runs a zone program's engine headless and prints its state as JSON lines.\n"
+    "\n"
+    "Options:\n"
+    "  --zone NAME        the zone program: plumvale or ashmoor\n"
+    "  --dir DIR          the zone programs' folder (the installation's Data/)\n"
+    "  --act N            play act N\n"
+    "  --frames N         play N frames (default 1)\n"
+    "  --keys SCRIPT      keys held from frame F on: \"F:KEYS;...\", KEYS being Escape, Left, Right,\n"
+    "                     Control, Up, Down joined by +, or none\n"
+    "  --keys-file FILE   the key script from a file\n"
+    "  --set NAME=VALUE   set a field (NAME or NAME[I]) after start-up; may be given again\n"
+    "  --print NAMES      the fields to print, joined by commas\n"
+    "  --every K          print every K-th frame and the last (default 1)\n"
+    "  --final            print the last frame only\n"
+    "  --events           print the sounds, program starts and CD commands\n"
+    "  --png FILE         write the last frame's picture\n"
+    "  --seed S           seed of the random generator (default 1)\n"
+    "  --help             show this help, then leave\n"
+    "\n"
+    "Exit status: 0 done (or the program ended), 1 a data fault, 2 bad usage.\n"};
+
 Options Parse(const std::vector<std::string>& args) {
   Options o;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&]() -> const std::string& { return tools::OptionValue(args, i); };
-    if (a == "--zone") o.zone = value();
-    else if (a == "--dir") o.dir = value();
-    else if (a == "--frames") o.frames = ParseLong(value(), "frame count");
-    else if (a == "--keys" || a == "--keys-file") {
+  auto takeKeys = [&](bool fromFile) {
+    return [&o, fromFile](const std::string& v) {
       if (!o.keys.Entries().empty()) throw UsageError{"only one of --keys and --keys-file, once"};
       try {
-        o.keys = a == "--keys" ? platform::KeyScript::Parse(value()) : platform::KeyScript::Load(value());
+        o.keys = fromFile ? platform::KeyScript::Load(v) : platform::KeyScript::Parse(v);
       } catch (const platform::KeyScriptError& e) {
         throw UsageError{e.what()};
       }
-    } else if (a == "--set") {
-      const std::string& s = value();
-      const auto eq = s.find('=');
-      if (eq == std::string::npos) throw UsageError{"bad --set: " + s};
-      o.sets.emplace_back(s.substr(0, eq), ParseDouble(s.substr(eq + 1), "value"));
-    } else if (a == "--print") o.prints = Split(value(), ',');
-    else if (a == "--every") o.every = ParseLong(value(), "--every");
-    else if (a == "--final") o.finalOnly = true;
-    else if (a == "--events") o.events = true;
-    else if (a == "--png") o.png = value();
-    else if (a == "--seed") o.seed = static_cast<uint32_t>(ParseLong(value(), "seed"));
-    else if (a == "--act") o.act = static_cast<int>(ParseLong(value(), "act"));
-    else throw UsageError{"unknown option: " + a};
-  }
+    };
+  };
+  tools::ReadOptions(
+      args,
+      {{"zone", true, [&](const std::string& v) { o.zone = v; }},
+       {"dir", true, [&](const std::string& v) { o.dir = v; }},
+       {"frames", true, [&](const std::string& v) { o.frames = ParseLong(v, "frame count"); }},
+       {"keys", true, takeKeys(false)},
+       {"keys-file", true, takeKeys(true)},
+       {"set", true,
+        [&](const std::string& v) {
+          const auto eq = v.find('=');
+          if (eq == std::string::npos) throw UsageError{"bad --set: " + v};
+          o.sets.emplace_back(v.substr(0, eq), ParseDouble(v.substr(eq + 1), "value"));
+        }},
+       {"print", true, [&](const std::string& v) { o.prints = Split(v, ','); }},
+       {"every", true, [&](const std::string& v) { o.every = ParseLong(v, "--every"); }},
+       {"final", false, [&](const std::string&) { o.finalOnly = true; }},
+       {"events", false, [&](const std::string&) { o.events = true; }},
+       {"png", true, [&](const std::string& v) { o.png = v; }},
+       {"seed", true, [&](const std::string& v) { o.seed = static_cast<uint32_t>(ParseLong(v, "seed")); }},
+       {"act", true, [&](const std::string& v) { o.act = static_cast<int>(ParseLong(v, "act")); }}});
   if (o.zone.empty() || o.dir.empty()) throw UsageError{"--zone and --dir are required"};
   if (o.frames < 0 || o.every < 1) throw UsageError{"--frames must be 0 or more and --every 1 or more"};
   return o;
@@ -107,41 +136,63 @@ NamedField Resolve(ZoneForm& form, const std::string& text) {
   return {text, *ref, index};
 }
 
-std::string SlotName(int slot) {
-  if (slot == kSoundMusic) return "\"music\"";
-  if (slot == kSoundActEnd) return "\"actend\"";
-  return std::to_string(slot);
+// One output line: a JSON object whose members keep the order they are added in. Names and strings
+// go through the JSON library, which escapes them; a zone field's value is added as the JSON text
+// FormatField gives (whole numbers without a point), which the scripts and tests read as it is.
+class JsonLine {
+ public:
+  explicit JsonLine(long frame) { Add("frame", frame); }
+  JsonLine& Add(std::string_view name, const nlohmann::json& value) { return AddText(name, Dump(value)); }
+  JsonLine& AddText(std::string_view name, std::string_view json) {
+    text_ += text_.empty() ? '{' : ',';
+    text_ += Dump(name);
+    text_ += ':';
+    text_ += json;
+    return *this;
+  }
+  std::string Text() const { return text_ + "}\n"; }
+
+ private:
+  // Bytes that are not UTF-8 (a file name may hold any) come out as U+FFFD rather than a fault.
+  static std::string Dump(const nlohmann::json& value) {
+    return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  }
+  std::string text_;
+};
+
+nlohmann::json SlotName(int slot) {
+  if (slot == kSoundMusic) return "music";
+  if (slot == kSoundActEnd) return "actend";
+  return slot;
 }
 
 }  // namespace
 
+std::string EventLine(long frame, const platform::RecordedEvent& e) {
+  JsonLine line(frame);
+  switch (e.kind) {
+    case platform::RecordedEvent::Kind::Sound:
+      line.Add("event", "sound").Add("slot", SlotName(e.slot)).Add("op", e.op);
+      break;
+    case platform::RecordedEvent::Kind::Start: line.Add("event", "start").Add("file", e.text); break;
+    case platform::RecordedEvent::Kind::Cd: line.Add("event", "cd").Add("command", e.text); break;
+  }
+  return line.Text();
+}
+
 int RunZoneSim(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Options o;
-  try {
-    o = Parse(args);
-  } catch (const UsageError& e) {
-    err << "zonesim: " << e.message << "\n";
-    return 2;
-  }
+  if (const auto status = tools::TakeCommandLine(kUsage, out, err, [&] { o = Parse(args); })) return *status;
   const ZoneTables* zone = FindZoneTables(o.zone);
   if (!zone) {
     err << "zonesim: unknown zone: " << o.zone << "\n";
-    return 2;
+    return tools::kBadUsage;
   }
 
   platform::HeadlessPlatform os(o.seed);
   long frame = 0;
   if (o.events) {
-    os.onEvent = [&](const platform::RecordedEvent& e) {
-      out << "{\"frame\":" << frame << ",\"event\":";
-      switch (e.kind) {
-        case platform::RecordedEvent::Kind::Sound:
-          out << "\"sound\",\"slot\":" << SlotName(e.slot) << ",\"op\":\"" << e.op << "\"}\n";
-          break;
-        case platform::RecordedEvent::Kind::Start: out << "\"start\",\"file\":\"" << e.text << "\"}\n"; break;
-        case platform::RecordedEvent::Kind::Cd: out << "\"cd\",\"command\":\"" << e.text << "\"}\n"; break;
-      }
-    };
+    os.onEvent = [&](const platform::RecordedEvent& e) { out << EventLine(frame, e); };
   }
 
   auto form = std::make_unique<ZoneForm>(os.Get(), *zone, o.dir);
@@ -152,9 +203,9 @@ int RunZoneSim(const std::vector<std::string>& args, std::ostream& out, std::ost
     for (const auto& [name, v] : o.sets) sets.emplace_back(Resolve(*form, name), v);
 
     auto print = [&] {
-      out << "{\"frame\":" << frame;
-      for (const NamedField& f : prints) out << ",\"" << f.text << "\":" << FormatField(f.ref, f.index);
-      out << "}\n";
+      JsonLine line(frame);
+      for (const NamedField& f : prints) line.AddText(f.text, FormatField(f.ref, f.index));
+      out << line.Text();
     };
 
     try {
@@ -169,11 +220,11 @@ int RunZoneSim(const std::vector<std::string>& args, std::ostream& out, std::ost
         if (o.finalOnly ? last : (frame % o.every == 0 || last)) print();
       }
     } catch (const ProgramEnded&) {
-      out << "{\"frame\":" << frame << ",\"ended\":true}\n";
+      out << JsonLine(frame).Add("ended", true).Text();
     }
   } catch (const UsageError& e) {
     err << "zonesim: " << e.message << "\n";
-    return 2;
+    return tools::kBadUsage;
   } catch (const std::exception& e) {
     err << "zonesim: " << e.what() << "\n";
     return 1;
