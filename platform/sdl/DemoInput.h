@@ -2,8 +2,8 @@
 // (the text form of platform/input/KeyScript.h), a zone program takes the keys of each pass from
 // the script instead of the keyboard; Escape still comes from the keyboard (and from the script), so
 // the player can always leave, and closing the window still ends the program. While a demo plays,
-// the clock counts frames and the random generator starts from seed 1 (platform/system/Repeatable.h) and
-// is never re-seeded from the timer, so the replay shows what zonesim shows for the same script.
+// the clock counts frames and the random generator starts from seed 1 and is never re-seeded from
+// the timer (platform/system/Repeatable.h), so the replay shows what zonesim shows for the script.
 #pragma once
 
 #include <cstdint>
