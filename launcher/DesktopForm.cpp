@@ -1,9 +1,10 @@
 #include "launcher/DesktopForm.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <memory>
+
+#include "platform/system/Overrides.h"
 
 namespace orvane {
 
@@ -30,17 +31,14 @@ void FitWidthToTitle(Gtk::Window& window) {
 
 namespace {
 void Append(const std::string& line) {
-  const char* path = std::getenv("ORVANE_UI_LOG");
-  if (!path || !*path) return;
+  const std::string path = platform::ReadOverrides().uiLog;
+  if (path.empty()) return;
   std::ofstream out(path, std::ios::app);
   out << line << '\n';
 }
 }  // namespace
 
-bool UiLog::Enabled() {
-  const char* path = std::getenv("ORVANE_UI_LOG");
-  return path && *path;
-}
+bool UiLog::Enabled() { return !platform::ReadOverrides().uiLog.empty(); }
 
 void UiLog::Text(const std::string& control, const std::string& text) {
   if (Enabled()) Append("text " + control + " " + text);

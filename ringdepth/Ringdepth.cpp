@@ -8,11 +8,14 @@
 #include "platform/system/Error.h"
 #include "platform/system/InputFile.h"
 #include "platform/video/LostDisplay.h"
-#include "title/ScreenBlit.h"
+#include "platform/video/ScreenBlit.h"
 
 namespace orvane {
 
 namespace {
+using platform::Check;
+using platform::FrameAbandoned;
+
 constexpr int kScreenW = 320;
 constexpr int kScreenH = 240;
 // projection and visibility
@@ -36,11 +39,6 @@ constexpr int kRingHalf = 8;
 constexpr double kDepthStep = 1.2;
 constexpr double kSpinStep = 0.05;
 constexpr int16_t kLastSpinFrame = 7;
-
-struct FrameAbandoned {};
-void Check(int result) {
-  if (result != platform::kOk) throw FrameAbandoned{};
-}
 
 // A line between two projected points, cut to the screen first so that far-off corners cost nothing.
 void DrawScreenLine(platform::Surface& dst, ScreenPoint a, ScreenPoint b, uint16_t color) {

@@ -26,7 +26,6 @@ constexpr double kBandWrap = -320;
 // logo wave
 constexpr double kWaveStartAmplitude = 80;
 constexpr double kWaveDamping = 0.5;
-// how long the wait for a lost display sleeps between tests
 }  // namespace
 
 Title::Title(platform::Platform& platform, std::filesystem::path folder)

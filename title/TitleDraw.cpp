@@ -6,12 +6,15 @@
 
 #include "assets/common/PromptFont.h"
 #include "engine/core/Numbers.h"
-#include "title/ScreenBlit.h"
+#include "platform/video/ScreenBlit.h"
 #include "title/Title.h"
 
 namespace orvane {
 
 namespace {
+using platform::Check;
+using platform::FrameAbandoned;
+
 constexpr int kScreenW = 320;
 constexpr int kScreenH = 240;
 constexpr int kBandH = 24;
@@ -31,13 +34,6 @@ constexpr double kSettledAmplitude = 8;
 constexpr double kSettledGrowth = 0.02;
 constexpr int16_t kSettledPeriod = 10;
 constexpr double kPromptStart = 8;
-
-// The frame is given up: a drawing call failed.
-struct FrameAbandoned {};
-
-void Check(int result) {
-  if (result != platform::kOk) throw FrameAbandoned{};
-}
 
 // A position the wave computed; a period of 0 makes it incomputable, and the frame is given up.
 int32_t WavePosition(double x) {

@@ -43,6 +43,7 @@ constexpr int16_t kZoneComplete = 3;
 }  // namespace
 
 void ZoneForm::TitleCard() {
+  if (ControlOn != 0) return;  // the card runs while the player waits; its last step gives control
   TitleCardFrames = AddSaturated(TitleCardFrames, 1);
   for (int i = 0; i < kStripCount; ++i) {
     TitleStripX[i] += TitleStripSpeed[i];
@@ -72,6 +73,18 @@ void ZoneForm::EndSignStep() {
       if (SignFrame < kSignLastFace && SignSpin == 1) SignFrame = kSignLastFace;
     }
   }
+}
+
+void ZoneForm::ActClearScreen() {
+  // The tally's steps in their order; the screen is drawn in two halves between them, the act's
+  // lines where they stood before this frame's slide, the three rows where it takes them.
+  TallyStart();
+  TallyCount();
+  DrawActClearLines();
+  TallySlide();
+  TallyAdvance();
+  DrawTallyRows();
+  TallyFinish();
 }
 
 void ZoneForm::TallyStart() {

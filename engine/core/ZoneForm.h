@@ -63,7 +63,7 @@ class ZoneForm {
   void StopSound(int slot);
 
   // --- act cycle (engine/core/ActCycle.cpp) ---
-  void TitleCard();
+  void TitleCard();      // runs while the player has no control
   void ResetAct();
   [[noreturn]] void EndIt();
   void EndSignStep();
@@ -72,6 +72,8 @@ class ZoneForm {
   void TallySlide();     // tally step 3
   void TallyAdvance();   // tally step 4
   void TallyFinish();    // tally step 5
+  // The act-clear screen's frame: the tally's steps with the screen drawn in two halves between them.
+  void ActClearScreen();
 
   // --- lost rings and hurt blink (engine/core/LostRings.cpp) ---
   void ScatterRings();
@@ -88,6 +90,8 @@ class ZoneForm {
   void MovePlayer();
   void CollideWithBlocks();
   void CapsuleStep();
+  void CapsuleDebrisStep();      // the burst capsule's debris falls
+  void CapsuleReleaseTest();     // the debris's fall ends the act
   void SandStep();
   void LoopRiding();
   void WorldLimitsAndCamera();
@@ -104,7 +108,8 @@ class ZoneForm {
   void DrawBlockLayer();
   void DrawItems();
   void DrawEndSign();
-  void DrawCapsule();
+  void DrawCapsule();            // and its freed figures
+  void DrawCapsuleDebris();
   void DrawLostRings();
   void DrawPlayer();
   void DrawStars();
@@ -113,8 +118,8 @@ class ZoneForm {
   void DrawDyingPlayer();
   void DrawStatusBar();
   void DrawTitleCard();
-  void ActClearScreen();
-  void CapsuleReleaseTest();
+  void DrawActClearLines();      // the act's two lines and its number
+  void DrawTallyRows();          // time bonus, ring bonus, total
   void PresentFrame();
   // Draws `r` of `sheet` at screen (sx, sy) onto WorkSurface, clipped by hand to 320x240; the
   // position is rounded to whole pixels. Returns the blit's result (a piece wholly off screen fails).

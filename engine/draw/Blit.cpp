@@ -1,5 +1,6 @@
-// The frame's picture: every layer composed on the 320x240 work surface in order, the act-end steps
-// that run inside the drawing, then the copy to the back buffer and the flip.
+// The frame's picture: every layer composed on the 320x240 work surface in order, then the copy to
+// the back buffer and the flip. A few rules of the act run at fixed points of this order (marked
+// below, each defined in its subsystem's file); recorded runs and the draw tests hold the order.
 #include "engine/core/ZoneForm.h"
 
 namespace orvane {
@@ -9,14 +10,20 @@ constexpr int kScreenW = 320;
 constexpr int kScreenH = 240;
 }  // namespace
 
+// The frame after the motion, the animation, the clock and the background's offsets (Frame).
 void ZoneForm::Blit() {
+  TitleCard();                   // rule: the title card moves (act cycle)
   RestoreAfterLostDisplay();
   DrawBackground();
   DrawBlockLayer();
   DrawItems();
-  EndSignStep();
+  EndSignStep();                 // rule: the end sign turns (act cycle)
   DrawEndSign();
-  if (ActIndex == 2) DrawCapsule();
+  if (ActIndex == 2) {
+    DrawCapsule();
+    CapsuleDebrisStep();         // rule: the debris falls (capsule)
+    DrawCapsuleDebris();
+  }
   if (LostRingsActive == -1) DrawLostRings();
   if (Dying == 0) DrawPlayer();
   if (InvincibleTimer > 0) DrawStars();
@@ -25,8 +32,8 @@ void ZoneForm::Blit() {
   if (Dying == 1) DrawDyingPlayer();
   DrawStatusBar();
   if (ControlOn == 0) DrawTitleCard();
-  if (ActDone >= 1) ActClearScreen();
-  CapsuleReleaseTest();
+  if (ActDone >= 1) ActClearScreen();  // rule: the tally, drawn between its steps (act cycle)
+  CapsuleReleaseTest();          // rule: the fallen debris ends the act (capsule)
   PresentFrame();
 }
 

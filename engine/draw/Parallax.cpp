@@ -26,7 +26,6 @@ void ZoneForm::Parallax() {
   for (int i = 4; i <= 7; ++i) LayerOffset[i] = Wrap(LayerBase[i]);
   LayerOffset[8] = p.band8CopiesBand7 ? LayerOffset[7] : Wrap(CameraX / p.band8Divisor);
   if (p.hasBand9) LayerOffset[9] = LayerOffset[8];
-  if (ControlOn == 0) TitleCard();
 }
 
 void ZoneForm::DrawBackground() {

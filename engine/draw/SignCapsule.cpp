@@ -1,4 +1,5 @@
-// The end sign, and in the last act the capsule, its figures and its debris.
+// The end sign, and in the last act the capsule, its figures and its debris. How the debris falls
+// and when its fall ends the act belong to the capsule (engine/player/Capsule.cpp).
 #include "engine/core/ZoneForm.h"
 
 namespace orvane {
@@ -11,11 +12,8 @@ constexpr int kSignSize = 48;
 constexpr int kCapsuleSize = 64;
 constexpr Rect kDebris[6] = {{48, 144, 56, 160}, {16, 144, 32, 160}, {0, 144, 8, 160},
                              {8, 144, 16, 160},  {32, 144, 48, 160}, {56, 144, 64, 160}};
-constexpr Number kDebrisDrift[6] = {-0.4, -0.2, -0.1, 0.1, 0.2, 0.4};
-constexpr Number kDebrisGravity = 0.1;
 constexpr int kFigureW = 16, kFigureH = 24;
 constexpr int kFigureRowsWaiting = 160, kFigureRowsLoose = 184;
-constexpr int kReleaseDrop = 128;  // the act ends once debris 0 is this far below the capsule's top
 
 }  // namespace
 
@@ -31,8 +29,6 @@ void ZoneForm::DrawCapsule() {
   Place(CapsuleSheet, {0, bodyTop, kCapsuleSize, bodyTop + kCapsuleSize}, CapsuleX - CameraX, CapsuleY - CameraY);
   if (CapsuleState != 1) return;
 
-  for (int j = 0; j < 6; ++j) DebrisSpeedX[j] = kDebrisDrift[j];
-
   // the freed figures face the way they hop
   for (int i = 0; i < 16; ++i) {
     const int column = (FigureKind[i] == 2 ? 32 : 0) + (FigureSpeedX[i] > 0 ? kFigureW : 0);
@@ -40,21 +36,11 @@ void ZoneForm::DrawCapsule() {
     PlaceUnclipped(CapsuleSheet, {column, top, column + kFigureW, top + kFigureH}, FigureX[i] - CameraX,
                    FigureY[i] - CameraY);
   }
-
-  // the debris falls
-  for (int j = 0; j < 6; ++j) DebrisSpeedY[j] += kDebrisGravity;
-  for (int j = 0; j < 6; ++j) {
-    DebrisX[j] += DebrisSpeedX[j];
-    DebrisY[j] += DebrisSpeedY[j];
-  }
-  for (int j = 0; j < 6; ++j) PlaceUnclipped(CapsuleSheet, kDebris[j], DebrisX[j] - CameraX, DebrisY[j] - CameraY);
 }
 
-void ZoneForm::CapsuleReleaseTest() {
-  if (DebrisY[0] > CapsuleY + kReleaseDrop && ActDone == 0) {
-    CapsuleState = 2;
-    ActDone = 1;
-  }
+void ZoneForm::DrawCapsuleDebris() {
+  if (CapsuleState != 1) return;
+  for (int j = 0; j < 6; ++j) PlaceUnclipped(CapsuleSheet, kDebris[j], DebrisX[j] - CameraX, DebrisY[j] - CameraY);
 }
 
 }  // namespace orvane

@@ -1,4 +1,5 @@
-// Pieces at fixed screen positions: the status bar, the title card and the act-clear screen.
+// Pieces at fixed screen positions: the status bar, the title card and the act-clear screen. The
+// tally that the act-clear screen shows runs in the act cycle (engine/core/ActCycle.cpp).
 #include <algorithm>
 
 #include "engine/core/ZoneForm.h"
@@ -27,11 +28,36 @@ constexpr int kLetterW = 21, kLetterH = 20, kLetterStep = 22;
 constexpr int kStripH = 24, kStrips = 10;
 constexpr int kBarW = 94;
 
-// status bar lines
+// status bar
+constexpr int kLabelsX = 17, kLabelsY = 9;
 constexpr int kScoreY = 9, kTimeY = 25, kRingsY = 41;
 constexpr int kOnesX = 81, kScoreOnesX = 105;
+constexpr int kScorePlaces = 7;
+constexpr int kLivesX = 17, kLivesY = 216;
+constexpr int kLivesDigitX = 45, kLivesDigitY = 221;
+constexpr int kDigitsColumn = 16;  // where the digits stand in the common sheet
 
-Rect DigitRect(int d) { return {16, kDigitH * d, 16 + kDigitW, kDigitH * d + kDigitH}; }
+// title card: the bar of 15 pieces down the screen's height, the zone's name, the act graphic
+constexpr int kBarPieceH = 16, kBarPieces = 15;
+constexpr int kZoneNameX = 54, kZoneNameY = 64;
+constexpr int kCardActX = 160, kCardActY = 96, kCardActH = 48;
+constexpr int kCardActCutFrom = kScreenW - kCardActX - kBarW;  // the slide at which it meets the edge
+
+// act-clear screen: the act's two lines and "ACT n", placed from where the lines have slid to
+constexpr int kActLine1X = 50, kActLine1Y = 64;
+constexpr int kActLine2X = 40, kActLine2Y = 96;
+constexpr int kActWordX = 212, kThirdActWordX = 208, kActNumeralX = 238, kActNumberY = 81;
+
+// act-clear screen: the tally's three rows trail the second line by these distances and stop at x 64
+constexpr int kRowStopX = 64;
+constexpr int kTimeRowLag = 0, kRingsRowLag = 32, kTotalRowLag = 48;
+constexpr int kTimeRowY = 128, kRingsRowY = 144, kTotalRowY = 168;
+constexpr int kBonusWordX = 42, kTotalWordX = 21;
+constexpr int kWordRaise = 1;  // "BONUS" and "TOTAL" stand a pixel above their row
+constexpr int kFigureOnesX = 170;
+constexpr int kTimeBonusPlaces = 5, kRingBonusPlaces = 7, kTotalPlaces = 7;
+
+Rect DigitRect(int d) { return {kDigitsColumn, kDigitH * d, kDigitsColumn + kDigitW, kDigitH * d + kDigitH}; }
 
 int32_t Pow10(int k) {
   int32_t p = 1;
@@ -64,7 +90,7 @@ static void DrawLetters(ZoneForm& f, const Table<int16_t, 0, 12>& letters, Numbe
 }
 
 void ZoneForm::DrawStatusBar() {
-  PlaceUnclipped(CommonSheet, kLabels, 17, 9);
+  PlaceUnclipped(CommonSheet, kLabels, kLabelsX, kLabelsY);
 
   // rings
   PlaceUnclipped(CommonSheet, DigitRect(RingCount % 10), kOnesX, kRingsY);
@@ -77,10 +103,10 @@ void ZoneForm::DrawStatusBar() {
   PlaceUnclipped(CommonSheet, DigitRect(ClockSeconds / 10), kOnesX - kDigitStep, kTimeY);
   PlaceUnclipped(CommonSheet, DigitRect(ClockMinutes), kOnesX - 3 * kDigitStep, kTimeY);
 
-  DrawNumber(*this, Score, 7, kScoreOnesX, kScoreY);
+  DrawNumber(*this, Score, kScorePlaces, kScoreOnesX, kScoreY);
 
-  PlaceUnclipped(CommonSheet, kLivesIcon[Character == 1 ? 1 : 0], 17, 216);
-  PlaceUnclipped(CommonSheet, DigitRect(Lives), 45, 221);
+  PlaceUnclipped(CommonSheet, kLivesIcon[Character == 1 ? 1 : 0], kLivesX, kLivesY);
+  PlaceUnclipped(CommonSheet, DigitRect(Lives), kLivesDigitX, kLivesDigitY);
 }
 
 void ZoneForm::DrawTitleCard() {
@@ -100,57 +126,54 @@ void ZoneForm::DrawTitleCard() {
   const Number a = TitleBarX < 0 ? -TitleBarX : 0;
   const Number x = TitleBarX + a;
   const int32_t cut = ToInt32(a);
-  PlaceUnclipped(BarSheet, {cut, 0, kBarW, 16}, x, 0);
-  for (int n = 1; n <= 13; ++n) PlaceUnclipped(BarSheet, {cut, 16, kBarW, 32}, x, 16 * n);
-  PlaceUnclipped(BarSheet, {cut, 32, kBarW, 48}, x, 224);
+  PlaceUnclipped(BarSheet, {cut, 0, kBarW, kBarPieceH}, x, 0);
+  for (int n = 1; n < kBarPieces - 1; ++n)
+    PlaceUnclipped(BarSheet, {cut, kBarPieceH, kBarW, 2 * kBarPieceH}, x, kBarPieceH * n);
+  PlaceUnclipped(BarSheet, {cut, 2 * kBarPieceH, kBarW, 3 * kBarPieceH}, x, kBarPieceH * (kBarPieces - 1));
 
-  DrawLetters(*this, ZoneNameLetters, 54 + TitleCardSlide, 64);
+  DrawLetters(*this, ZoneNameLetters, kZoneNameX + TitleCardSlide, kZoneNameY);
 
-  // the act graphic leaves to the right, cut at the screen's edge
-  Rect act{0, ActIndex * 48 + 48, kBarW, ActIndex * 48 + 96};
-  if (TitleCardSlide > 66) act.right = kBarW - (TitleCardSlide - 66);
-  PlaceUnclipped(BarSheet, act, TitleCardSlide + 160, 96);
+  // the act graphic, below the bar's pieces in the sheet, leaves to the right, cut at the screen's edge
+  const int actTop = (ActIndex + 1) * kCardActH;
+  Rect act{0, actTop, kBarW, actTop + kCardActH};
+  if (TitleCardSlide > kCardActCutFrom) act.right = kBarW - (TitleCardSlide - kCardActCutFrom);
+  PlaceUnclipped(BarSheet, act, TitleCardSlide + kCardActX, kCardActY);
 }
 
-void ZoneForm::ActClearScreen() {
-  TallyStart();
-  TallyCount();
-
-  DrawLetters(*this, ActLine1, 50 + TallyLine1X, 64);
-  DrawLetters(*this, ActLine2, 40 + TallyLine2X, 96);
+void ZoneForm::DrawActClearLines() {
+  DrawLetters(*this, ActLine1, kActLine1X + TallyLine1X, kActLine1Y);
+  DrawLetters(*this, ActLine2, kActLine2X + TallyLine2X, kActLine2Y);
   switch (ActIndex) {
     case 0:
-      PlaceUnclipped(CommonSheet, kActOne, TallyLine2X + 212, 81);
+      PlaceUnclipped(CommonSheet, kActOne, TallyLine2X + kActWordX, kActNumberY);
       break;
     case 1:
-      PlaceUnclipped(CommonSheet, kActWord, TallyLine2X + 212, 81);
-      PlaceUnclipped(CommonSheet, kTwo, TallyLine2X + 238, 81);
+      PlaceUnclipped(CommonSheet, kActWord, TallyLine2X + kActWordX, kActNumberY);
+      PlaceUnclipped(CommonSheet, kTwo, TallyLine2X + kActNumeralX, kActNumberY);
       break;
     case 2:
-      PlaceUnclipped(CommonSheet, kActWord, TallyLine2X + 208, 81);
-      PlaceUnclipped(CommonSheet, kThree, TallyLine2X + 238, 81);
+      PlaceUnclipped(CommonSheet, kActWord, TallyLine2X + kThirdActWordX, kActNumberY);
+      PlaceUnclipped(CommonSheet, kThree, TallyLine2X + kActNumeralX, kActNumberY);
       break;
     default:
       break;
   }
+}
 
-  TallySlide();
-  // the three rows arrive one after the other and stop at x 64
-  const int rowX1 = std::max<int>(TallyLine2X, 64);
-  const int rowX2 = TallyLine2X < 33 ? 64 : TallyLine2X + 32;
-  const int rowX3 = TallyLine2X < 17 ? 64 : TallyLine2X + 48;
-  TallyAdvance();
+void ZoneForm::DrawTallyRows() {
+  // the three rows arrive one after the other
+  const int timeX = std::max<int>(TallyLine2X + kTimeRowLag, kRowStopX);
+  const int ringsX = std::max<int>(TallyLine2X + kRingsRowLag, kRowStopX);
+  const int totalX = std::max<int>(TallyLine2X + kTotalRowLag, kRowStopX);
 
-  PlaceUnclipped(CommonSheet, kTimeWord, rowX1, 128);
-  PlaceUnclipped(CommonSheet, kBonusWord, rowX1 + 42, 127);
-  DrawNumber(*this, TimeBonus, 5, rowX1 + 170, 128);
-  PlaceUnclipped(CommonSheet, kRingsWord, rowX2, 144);
-  PlaceUnclipped(CommonSheet, kBonusWord, rowX2 + 42, 143);
-  DrawNumber(*this, RingBonus, 7, rowX2 + 170, 144);
-  PlaceUnclipped(CommonSheet, kTotalWord, rowX3 + 21, 167);
-  DrawNumber(*this, TallyTotal, 7, rowX3 + 170, 168);
-
-  TallyFinish();
+  PlaceUnclipped(CommonSheet, kTimeWord, timeX, kTimeRowY);
+  PlaceUnclipped(CommonSheet, kBonusWord, timeX + kBonusWordX, kTimeRowY - kWordRaise);
+  DrawNumber(*this, TimeBonus, kTimeBonusPlaces, timeX + kFigureOnesX, kTimeRowY);
+  PlaceUnclipped(CommonSheet, kRingsWord, ringsX, kRingsRowY);
+  PlaceUnclipped(CommonSheet, kBonusWord, ringsX + kBonusWordX, kRingsRowY - kWordRaise);
+  DrawNumber(*this, RingBonus, kRingBonusPlaces, ringsX + kFigureOnesX, kRingsRowY);
+  PlaceUnclipped(CommonSheet, kTotalWord, totalX + kTotalWordX, kTotalRowY - kWordRaise);
+  DrawNumber(*this, TallyTotal, kTotalPlaces, totalX + kFigureOnesX, kTotalRowY);
 }
 
 }  // namespace orvane

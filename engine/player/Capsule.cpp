@@ -1,5 +1,6 @@
-// The act-end capsule of the last act: standing on it, the burst, the freed figures.
-// The capsule's drawing and its debris belong to the drawing (engine/draw/SignCapsule.cpp).
+// The act-end capsule of the last act: standing on it, the burst, the freed figures, the falling
+// debris whose fall ends the act. Its drawing is in engine/draw/SignCapsule.cpp; Blit runs the
+// debris's fall between the capsule's drawing and the debris's.
 #include "engine/core/Sounds.h"
 #include "engine/core/ZoneForm.h"
 
@@ -35,6 +36,11 @@ constexpr int kFigureHeight = 24;
 constexpr int kFigureRestY = 40;
 constexpr Number kHopSpread = 4;  // hop speed -(4r) - 1: -5 .. -1
 constexpr Number kHopMin = 1;
+
+// The debris's fall once the capsule has burst.
+constexpr Number kDebrisDrift[6] = {-0.4, -0.2, -0.1, 0.1, 0.2, 0.4};
+constexpr Number kDebrisGravity = 0.1;
+constexpr int kReleaseDrop = 128;  // the act ends once debris 0 is this far below the capsule's top
 
 }  // namespace
 
@@ -79,6 +85,23 @@ void ZoneForm::CapsuleStep() {
   for (int i = 0; i < 16; ++i) FigureSpeedX[i] = kFigureBurstSpeedX[i];
   for (int i = 0; i < 16; ++i) FigureSpeedY[i] = -(kFigureBurstSpread * os_.random.Next() + kFigureBurstMin);
   CapsuleState = 1;
+}
+
+void ZoneForm::CapsuleDebrisStep() {
+  if (CapsuleState != 1) return;
+  for (int j = 0; j < 6; ++j) DebrisSpeedX[j] = kDebrisDrift[j];
+  for (int j = 0; j < 6; ++j) DebrisSpeedY[j] += kDebrisGravity;
+  for (int j = 0; j < 6; ++j) {
+    DebrisX[j] += DebrisSpeedX[j];
+    DebrisY[j] += DebrisSpeedY[j];
+  }
+}
+
+void ZoneForm::CapsuleReleaseTest() {
+  if (DebrisY[0] > CapsuleY + kReleaseDrop && ActDone == 0) {
+    CapsuleState = 2;
+    ActDone = 1;
+  }
 }
 
 }  // namespace orvane

@@ -45,16 +45,6 @@ void HeadlessAudio::Play(int slot, bool looping) {
   owner_.Record({RecordedEvent::Kind::Sound, 0, slot, looping ? "loop" : "play", {}});
 }
 
-int32_t SimulatedClock::TickCount() {
-  return static_cast<int32_t>(100000 + owner_.FramesFlipped() * 1000 / 60);
-}
-
-double SeededRandom::Next() {
-  // 53 random bits make a fraction in [0, 1).
-  const uint64_t hi = engine_() >> 5, lo = engine_() >> 6;
-  return static_cast<double>(hi * 67108864ull + lo) / 9007199254740992.0;
-}
-
 void RecordingProcess::Start(const std::string& file, const std::filesystem::path&) {
   owner_.Record({RecordedEvent::Kind::Start, 0, 0, {}, file});
 }
@@ -65,7 +55,7 @@ int RecordingCdAudio::Send(const std::string& command) {
 }
 
 HeadlessPlatform::HeadlessPlatform(uint32_t seed)
-    : display(*this), audio(*this), clock(*this), random(seed), process(*this), cd(*this),
+    : display(*this), audio(*this), clock([this] { return frames_; }), random(seed), process(*this), cd(*this),
       platform_{display, audio, input, clock, random, process, cd} {}
 
 void HeadlessPlatform::Record(RecordedEvent e) {

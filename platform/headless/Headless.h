@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/system/Repeatable.h"
 
 namespace platform {
 
@@ -79,27 +80,6 @@ class ScriptedInput final : public Input {
   std::array<bool, static_cast<size_t>(Key::Count)> down_{};
 };
 
-// At frame n the simulated clock reads 100000 + floor(n * 1000 / 60) whole milliseconds.
-class SimulatedClock final : public Clock {
- public:
-  explicit SimulatedClock(const HeadlessPlatform& owner) : owner_(owner) {}
-  int32_t TickCount() override;
-
- private:
-  const HeadlessPlatform& owner_;
-};
-
-class SeededRandom final : public Random {
- public:
-  explicit SeededRandom(uint32_t seed) : engine_(seed) {}
-  double Next() override;
-  // Headless runs stay repeatable: re-seeding from the timer keeps the test's sequence.
-  void Reseed() override {}
-
- private:
-  std::mt19937 engine_;
-};
-
 class RecordingProcess final : public Process {
  public:
   explicit RecordingProcess(HeadlessPlatform& owner) : owner_(owner) {}
@@ -134,7 +114,7 @@ class HeadlessPlatform {
   HeadlessDisplay display;
   HeadlessAudio audio;
   ScriptedInput input;
-  SimulatedClock clock;
+  FrameClock clock;  // counts the frames flipped
   SeededRandom random;
   RecordingProcess process;
   RecordingCdAudio cd;

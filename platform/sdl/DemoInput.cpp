@@ -1,8 +1,7 @@
 #include "platform/sdl/DemoInput.h"
 
-#include <cstdlib>
-
 #include "platform/system/Error.h"
+#include "platform/system/Overrides.h"
 
 namespace platform {
 
@@ -10,8 +9,8 @@ DemoInput::DemoInput(KeyScript script, const Input& keyboard, std::function<int6
     : script_(std::move(script)), keyboard_(keyboard), passes_(std::move(passes)) {}
 
 std::unique_ptr<KeyScript> DemoInput::ScriptFromEnvironment() {
-  const char* path = std::getenv("ORVANE_DEMO");
-  if (!path || !*path) return nullptr;
+  const std::string path = ReadOverrides().demo;
+  if (path.empty()) return nullptr;
   try {
     return std::make_unique<KeyScript>(KeyScript::Load(path));
   } catch (const KeyScriptError& e) {

@@ -1,9 +1,9 @@
 // Demo playback: a recorded run played in the real window. When ORVANE_DEMO names a key script
-// (the text form of platform/headless/KeyScript.h), a zone program takes the keys of each pass from
+// (the text form of platform/input/KeyScript.h), a zone program takes the keys of each pass from
 // the script instead of the keyboard; Escape still comes from the keyboard (and from the script), so
 // the player can always leave, and closing the window still ends the program. While a demo plays,
-// the clock counts frames as the headless one does and the random generator starts from seed 1 and
-// is never re-seeded from the timer, so the replay shows what zonesim shows for the same script.
+// the clock counts frames and the random generator starts from seed 1 and is never re-seeded from
+// the timer (platform/system/Repeatable.h), so the replay shows what zonesim shows for the script.
 #pragma once
 
 #include <cstdint>
@@ -11,9 +11,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/headless/KeyScript.h"
+#include "platform/input/KeyScript.h"
 #include "platform/input/Input.h"
-#include "platform/system/System.h"
 
 namespace platform {
 
@@ -32,16 +31,6 @@ class DemoInput final : public Input {
   KeyScript script_;
   const Input& keyboard_;
   std::function<int64_t()> passes_;
-};
-
-// The headless clock's reading, in a window: at frame n it reads 100000 + floor(n x 1000 / 60) ms.
-class FrameClock final : public Clock {
- public:
-  explicit FrameClock(std::function<int64_t()> frames) : frames_(std::move(frames)) {}
-  int32_t TickCount() override { return static_cast<int32_t>(100000 + frames_() * 1000 / 60); }
-
- private:
-  std::function<int64_t()> frames_;
 };
 
 }  // namespace platform

@@ -3,10 +3,10 @@
 #include <chrono>
 #include <cerrno>
 #include <cinttypes>
-#include <cstdlib>
 #include <cstring>
 
 #include "platform/system/Error.h"
+#include "platform/system/Overrides.h"
 
 namespace platform {
 
@@ -27,8 +27,8 @@ uint64_t PictureHash(const Surface& picture) {
 }
 
 std::unique_ptr<FrameLog> FrameLog::FromEnvironment() {
-  const char* path = std::getenv("ORVANE_FRAME_LOG");
-  if (!path || !*path) return nullptr;
+  const std::string path = ReadOverrides().frameLog;
+  if (path.empty()) return nullptr;
   return std::make_unique<FrameLog>(path);
 }
 

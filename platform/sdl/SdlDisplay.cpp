@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string_view>
@@ -13,6 +12,7 @@
 #include <SDL_syswm.h>
 
 #include "platform/system/Error.h"
+#include "platform/system/Overrides.h"
 
 namespace platform {
 
@@ -31,19 +31,11 @@ constexpr int kRefusedAfterFrames = 30;
 // ORVANE_PRESENT=renderer (or renderer-lock) or =scaler overrides the choice.
 enum class PresentChoice { Auto, Renderer, Scaler };
 
-PresentChoice ChosenPresentation() {
-  const char* v = std::getenv("ORVANE_PRESENT");
-  if (v && std::string_view(v).starts_with("renderer")) return PresentChoice::Renderer;
-  if (v && std::string_view(v) == "scaler") return PresentChoice::Scaler;
+PresentChoice ChosenPresentation(const std::string& asked) {
+  if (asked.starts_with("renderer")) return PresentChoice::Renderer;
+  if (asked == "scaler") return PresentChoice::Scaler;
   return PresentChoice::Auto;
 }
-
-bool LockTexture() {
-  const char* v = std::getenv("ORVANE_PRESENT");
-  return v && std::string_view(v) == "renderer-lock";
-}
-
-bool Verbose() { return std::getenv("ORVANE_VERBOSE") != nullptr; }
 
 // Whether this machine renders with a graphics processor: a render node, then a renderer on a
 // hidden window that says it is accelerated and is not a software rasterizer in disguise.
@@ -106,11 +98,14 @@ double CpuMs() {
 
 }  // namespace
 
-SdlDisplay::SdlDisplay(bool fullScreen)
-    : fullScreen_(fullScreen), timing_(std::getenv("ORVANE_FRAME_TIMES") != nullptr) {
+SdlDisplay::SdlDisplay(bool fullScreen) : fullScreen_(fullScreen) {
+  const Overrides overrides = ReadOverrides();
+  verbose_ = overrides.verbose;
+  lockTexture_ = overrides.present == "renderer-lock";
+  timing_ = overrides.frameTimes;
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // nearest: whole pixels stay whole
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-  const PresentChoice choice = ChosenPresentation();
+  const PresentChoice choice = ChosenPresentation(overrides.present);
   std::string gpu = "chosen by ORVANE_PRESENT";
   path_ = choice == PresentChoice::Renderer ? PresentPath::Renderer
           : choice == PresentChoice::Scaler ? PresentPath::WindowSurface
@@ -142,7 +137,7 @@ void SdlDisplay::Open(const std::string& caption) {
   if (!window_) Fail(std::string("SDL_CreateWindow: ") + SDL_GetError());
   SDL_ShowCursor(fullScreen_ ? SDL_DISABLE : SDL_ENABLE);
   if (path_ == PresentPath::Renderer) CreateRenderer();
-  if (sayPresentation_ || Verbose() || timing_) std::fprintf(stderr, "presenting with %s\n", presentation_.c_str());
+  if (sayPresentation_ || verbose_ || timing_) std::fprintf(stderr, "presenting with %s\n", presentation_.c_str());
   Present();  // black until the first frame
 }
 
@@ -157,7 +152,7 @@ void SdlDisplay::CreateRenderer() {
                      mode.refresh_rate >= 59 && mode.refresh_rate <= 61;
   vsyncPaces_ = (info.flags & SDL_RENDERER_PRESENTVSYNC) && sixty;
   presentation_ = std::string("the SDL ") + info.name + " renderer" +
-                  (LockTexture() ? ", texture locked" : ", texture updated") +
+                  (lockTexture_ ? ", texture locked" : ", texture updated") +
                   (vsyncPaces_ ? ", paced by vsync at 60 Hz" : ", paced by the 60 Hz clock");
 }
 
@@ -403,7 +398,7 @@ void SdlDisplay::PresentWithRenderer() {
     SDL_RenderSetLogicalSize(renderer_, textureW_, textureH_);
     SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
   }
-  if (LockTexture()) {
+  if (lockTexture_) {
     void* pixels = nullptr;
     int pitch = 0;
     if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) Fail(std::string("SDL_LockTexture: ") + SDL_GetError());

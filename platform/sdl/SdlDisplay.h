@@ -83,6 +83,8 @@ class SdlDisplay final : public Display {
   bool vsyncPaces_ = false;  // ...which shows 60 frames a second, so Flip need not sleep
   std::string presentation_;
   bool sayPresentation_ = false;
+  bool verbose_ = false;      // ORVANE_VERBOSE: say it whatever the options
+  bool lockTexture_ = false;  // ORVANE_PRESENT=renderer-lock
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   int textureW_ = 0, textureH_ = 0;

@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <random>
 
-#include "platform/headless/Headless.h"
 #include "platform/sdl/DemoInput.h"
 #include "platform/sdl/QuietStandardError.h"
 #include "platform/sdl/SdlAudio.h"
@@ -18,6 +17,7 @@
 #include "platform/sdl/SdlInput.h"
 #include "platform/sdl/SdlSettings.h"
 #include "platform/system/PosixProcess.h"
+#include "platform/system/Repeatable.h"
 
 namespace platform {
 

@@ -1,6 +1,7 @@
 // The one error report of every program: a fatal fault names what failed (file, call) in one line.
-// It is thrown as FatalError and caught by main, which prints it, shows it where a window exists and
-// exits with status 1; tests catch it like any exception.
+// It is thrown as FatalError and caught by main, which prints it on standard error and exits with
+// status 1; tests catch it like any exception. The game programs show no message box (SdlMain.h says
+// why); the desktop windows of Save and Modepick also show it in a dialog while their window is up.
 #pragma once
 
 #include <stdexcept>

@@ -33,6 +33,15 @@ TEST(TitleCard, ControlComesOnFrame222AndTheStripsAreGoneByFrame160) {
   EXPECT_EQ(z->TitleBarX, -88);
 }
 
+TEST(TitleCard, RunsOnlyWhileThePlayerHasNoControl) {
+  ZoneFixture z;
+  z->TitleCard();
+  EXPECT_EQ(z->TitleCardFrames, 1);
+  z->ControlOn = 1;
+  z->TitleCard();
+  EXPECT_EQ(z->TitleCardFrames, 1);
+}
+
 TEST(EndSign, TurnsFifteenTimesThenRestsOnTheCharactersFace) {
   ZoneFixture z;
   z->SignX[0] = 9800;
@@ -171,7 +180,7 @@ TEST(ActCycle, TheDebrisReleaseStartsTheActClearOnTheFrameItPasses) {
   }
   int frame = 0;
   while (z->ActDone == 0 && frame < 200) {
-    z->DrawCapsule();
+    z->CapsuleDebrisStep();
     z->CapsuleReleaseTest();
     ++frame;
     if (z->ActDone == 0) {

@@ -10,7 +10,6 @@ using test::ZoneFixture;
 
 TEST(Parallax, FirstZoneBandsAtCameraX2400) {
   ZoneFixture z;
-  z->ControlOn = 1;
   z->CameraX = 2400;
   z->Parallax();
   for (int band : {1, 2, 3}) EXPECT_DOUBLE_EQ(z->LayerOffset[band], 100);
@@ -25,7 +24,6 @@ TEST(Parallax, FirstZoneBandsAtCameraX2400) {
 TEST(Parallax, TheVerticalLiftByZone) {
   ZoneFixture first, second(AshmoorTables());
   for (ZoneFixture* z : {&first, &second}) {
-    (*z)->ControlOn = 1;
     (*z)->CameraY = 1040;
     (*z)->Parallax();
   }
@@ -35,7 +33,6 @@ TEST(Parallax, TheVerticalLiftByZone) {
 
 TEST(Parallax, TheWrapJustBelow1024GivesASmallNegativeOffset) {
   ZoneFixture z;
-  z->ControlOn = 1;
   z->CameraX = 2 * 1023.6;  // band 8 at 1023.6 rounds to 1024
   z->Parallax();
   EXPECT_NEAR(z->LayerOffset[8], -0.4, 1e-9);
@@ -43,7 +40,6 @@ TEST(Parallax, TheWrapJustBelow1024GivesASmallNegativeOffset) {
 
 TEST(Parallax, SecondZoneBandsDriftAndSnapBack) {
   ZoneFixture z(AshmoorTables());
-  z->ControlOn = 1;
   z->Parallax();
   EXPECT_DOUBLE_EQ(z->LayerOffset[1], 0.1);
   EXPECT_DOUBLE_EQ(z->LayerOffset[3], 0.4);
@@ -51,15 +47,6 @@ TEST(Parallax, SecondZoneBandsDriftAndSnapBack) {
   z->LayerDrift[1] = 1022.95;
   z->Parallax();
   EXPECT_DOUBLE_EQ(z->LayerDrift[1], 0);
-}
-
-TEST(Parallax, TheTitleCardRunsOnlyWhileThePlayerHasNoControl) {
-  ZoneFixture z;
-  z->Parallax();
-  EXPECT_EQ(z->TitleCardFrames, 1);
-  z->ControlOn = 1;
-  z->Parallax();
-  EXPECT_EQ(z->TitleCardFrames, 1);
 }
 
 }  // namespace

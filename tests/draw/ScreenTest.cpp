@@ -106,5 +106,47 @@ TEST_F(TitleCardDrawing, LettersAreCutAtTheScreensEdge) {
   EXPECT_EQ(z->WorkSurface.At(309, 70) == 3, false);
 }
 
+// Every field of the zone state, in order, as numbers.
+std::vector<double> StateOf(const ZoneForm& f) {
+  std::vector<double> v;
+#define ZONE_FIELD(T, N) v.push_back(static_cast<double>(f.N));
+#define ZONE_TABLE(T, N, LO, HI) \
+  for (int i = LO; i <= HI; ++i) v.push_back(static_cast<double>(f.N[i]));
+#include "engine/core/ZoneFields.def"
+#undef ZONE_FIELD
+#undef ZONE_TABLE
+  return v;
+}
+
+// The rules run at their points of Blit; the drawing between them only draws, in every phase of
+// the act's end: the title card, a burst capsule with its debris in the air, the tally under way.
+TEST(Drawing, ChangesNoStateWhileTheCardTheCapsuleAndTheTallyShow) {
+  ZoneFixture z(AshmoorTables());
+  z->ControlOn = 0;
+  z->ActIndex = 2;
+  z->CapsuleX = 9792;
+  z->CapsuleY = 832;
+  z->CapsuleState = 1;
+  for (int j = 0; j < 6; ++j) z->DebrisSpeedY[j] = -2;
+  z->ActDone = 345;
+  z->TallyLine1X = -100;
+  z->TallyLine2X = 40;
+  z->TimeBonus = 5000;
+  const std::vector<double> before = StateOf(z.form());
+  z->DrawBackground();
+  z->DrawBlockLayer();
+  z->DrawItems();
+  z->DrawEndSign();
+  z->DrawCapsule();
+  z->DrawCapsuleDebris();
+  z->DrawPlayer();
+  z->DrawForeground();
+  z->DrawStatusBar();
+  z->DrawTitleCard();
+  z->DrawActClearLines();
+  z->DrawTallyRows();
+  EXPECT_EQ(StateOf(z.form()), before);
+}
+
 }  // namespace
 }  // namespace orvane

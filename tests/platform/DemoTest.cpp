@@ -12,6 +12,7 @@
 #include "platform/headless/Headless.h"
 #include "platform/sdl/DemoInput.h"
 #include "platform/sdl/FrameLog.h"
+#include "platform/system/Repeatable.h"
 
 namespace platform {
 namespace {

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/headless/KeyScript.h"
+#include "platform/input/KeyScript.h"
 #include "tools/zonesim/ZoneSim.h"
 
 namespace platform {

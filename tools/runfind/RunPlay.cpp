@@ -175,6 +175,7 @@ bool Game::StepWithoutDrawing(uint32_t held) {
     form_->Movement();
     form_->Animation();
     form_->Parallax();
+    form_->TitleCard();
     form_->EndSignStep();
   } catch (const ProgramEnded&) {
     ended_ = true;

@@ -15,7 +15,7 @@
 #include "engine/core/Table.h"
 #include "engine/core/ZoneForm.h"
 #include "platform/headless/Headless.h"
-#include "platform/headless/KeyScript.h"
+#include "platform/input/KeyScript.h"
 
 namespace orvane::runs {
 

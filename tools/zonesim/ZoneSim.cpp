@@ -12,7 +12,7 @@
 #include "engine/core/Sounds.h"
 #include "engine/core/ZoneForm.h"
 #include "platform/headless/Headless.h"
-#include "platform/headless/KeyScript.h"
+#include "platform/input/KeyScript.h"
 #include "platform/video/Png.h"
 #include "tools/common/CommandLine.h"
 #include "zones/ZoneProgram.h"

@@ -1,4 +1,4 @@
-#include "platform/headless/KeyScript.h"
+#include "platform/input/KeyScript.h"
 
 #include <algorithm>
 #include <charconv>
