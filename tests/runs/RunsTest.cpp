@@ -104,18 +104,18 @@ TEST(Replay, ARunThatStaysAtTheStartDoesNotReachTheEnd) {
   EXPECT_NE(o.Describe().find("not reached in 600 frames"), std::string::npos) << o.Describe();
 }
 
-// Running right and jumping only at the first box and the first spring drops through the terrace's
-// first hole into the stream and on into its pit: the replay counts the deaths and tells a game over
-// from the zone's end.
+// Running right and jumping every 56 frames, whatever comes, takes Zinto into the pits of Ash Moor's
+// last act until his lives are gone: the replay counts the deaths and tells a game over from the
+// zone's end.
 TEST(Replay, DeathsAndTheGameOverAreCounted) {
-  const RunName run = *ParseRunName("plumvale-0-zinto");
+  const RunName run = *ParseRunName("ashmoor-2-zinto");
   platform::KeyScript script;
   script.Hold(230, {platform::Key::Right});
-  for (long f : {350, 658}) {
+  for (long f = 300; f < 18000; f += 56) {
     script.Hold(f, {platform::Key::Right, platform::Key::Control});
     script.Hold(f + 14, {platform::Key::Right});
   }
-  const RunOutcome o = Replay(run, script, kData, 12000);
+  const RunOutcome o = Replay(run, script, kData, 18000);
   EXPECT_FALSE(o.finished) << o.Describe();
   EXPECT_GE(o.deaths, 1) << o.Describe();
   EXPECT_NE(o.Describe().find(" death"), std::string::npos) << o.Describe();
