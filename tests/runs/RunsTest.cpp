@@ -104,7 +104,7 @@ TEST(Replay, ARunThatStaysAtTheStartDoesNotReachTheEnd) {
   EXPECT_NE(o.Describe().find("not reached in 600 frames"), std::string::npos) << o.Describe();
 }
 
-// Running right and jumping every 56 frames, whatever comes, takes Zinto into the pits of Ash Moor's
+// Running right and jumping every 56 frames, whatever comes, kills Zinto again and again in Ash Moor's
 // last act until his lives are gone: the replay counts the deaths and tells a game over from the
 // zone's end.
 TEST(Replay, DeathsAndTheGameOverAreCounted) {
