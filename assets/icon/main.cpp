@@ -1,7 +1,5 @@
 // orvane-icon ICON_DIR: writes the desktop icon as ICON_DIR/hicolor/NxN/apps/orvane.png for every size
 // the theme asks for.
-#include <cstdio>
-#include <exception>
 #include <string>
 
 #include "assets/art/Icon.h"
@@ -18,18 +16,11 @@ constexpr orvane::tools::ToolUsage kUsage = {"orvane-icon",
 }  // namespace
 
 int main(int argc, char** argv) {
-  const auto dir = orvane::tools::ReadLoneOperand(kUsage, "ICON_DIR", argc, argv);
-  if (const int* status = std::get_if<int>(&dir)) return *status;
-  const std::filesystem::path folder = std::get<std::string>(dir);
-  try {
+  return orvane::tools::RunOnLoneOperand(kUsage, "ICON_DIR", argc, argv, [](const std::filesystem::path& folder) {
     for (const int size : assets::art::kIconSizes) {
       const std::string name = std::to_string(size) + "x" + std::to_string(size);
       assets::WriteFileIfChanged(folder / "hicolor" / name / "apps" / "orvane.png",
                                  platform::EncodePng(size, size, 4, assets::art::GameIcon(size)));
     }
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "orvane-icon: %s\n", e.what());
-    return 1;
-  }
-  return 0;
+  });
 }

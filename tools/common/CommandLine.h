@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <exception>
+#include <filesystem>
 #include <functional>
 #include <iostream>
 #include <optional>
@@ -13,7 +15,6 @@
 #include <string>
 #include <string_view>
 #include <system_error>
-#include <variant>
 #include <vector>
 
 #include "platform/system/CommandLine.h"
@@ -90,10 +91,10 @@ inline std::optional<int> TakeCommandLine(const ToolUsage& usage, std::ostream& 
   return std::nullopt;
 }
 
-// The command line of a tool that takes one word called `name` (a folder to write) and no option
-// but --help: the word, or the status to leave with.
-inline std::variant<std::string, int> ReadLoneOperand(const ToolUsage& usage, const std::string& name, int argc,
-                                                      const char* const* argv) {
+// The whole run of a tool that takes one word called `name` (a folder to write) and no option but
+// --help: `body` gets the folder; a fault it throws is one line on standard error and status 1.
+inline int RunOnLoneOperand(const ToolUsage& usage, const std::string& name, int argc, const char* const* argv,
+                            const std::function<void(const std::filesystem::path&)>& body) {
   std::vector<std::string> words;
   const auto status = TakeCommandLine(usage, std::cout, std::cerr, [&] {
     ReadOptions(std::vector<std::string>(argv + std::min(argc, 1), argv + argc), {},
@@ -101,7 +102,13 @@ inline std::variant<std::string, int> ReadLoneOperand(const ToolUsage& usage, co
     CheckOperands(words, {name});
   });
   if (status) return *status;
-  return words[0];
+  try {
+    body(words[0]);
+  } catch (const std::exception& e) {
+    std::cerr << usage.tool << ": " << e.what() << '\n';
+    return 1;
+  }
+  return 0;
 }
 
 }  // namespace orvane::tools
