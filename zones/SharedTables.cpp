@@ -1,10 +1,12 @@
 #include "zones/SharedTables.h"
 
+#include "engine/core/Vocabulary.h"
 #include "engine/objects/ItemRules.h"
 
 namespace orvane {
 
-CollisionTables CollisionFromShapes(const BlockShapes& s) {
+CollisionTables CollisionFromShapes(const ZoneFacts& zone) {
+  const BlockShapes& s = zone.shapes;
   return {
       .pushLeftAbove = {},
       .pushRightAbove = {},
@@ -18,7 +20,7 @@ CollisionTables CollisionFromShapes(const BlockShapes& s) {
                        .Union(s.slopeDownLower),
       .belowSlopeDownLower = {},
 
-      .ownEdge = s.empty.Union(s.loopEnd),
+      .ownEdge = s.empty.Union({zone.loop.end}),
       .ownPlatform = s.platform,
       .ownStepLeftHigh = s.stepLeftHigh,
       .ownStepRightHigh = s.stepRightHigh,
@@ -53,28 +55,29 @@ CollisionTables CollisionFromShapes(const BlockShapes& s) {
 ItemTables CommonItems() {
   using namespace items;
   ItemTables t;
-  t.rules[1] = Ring;
-  t.rules[2] = Sparkle;
-  for (int kind = 3; kind <= 11; ++kind) t.rules[kind] = ItemBox;
-  t.rules[13] = HazardBlock;
-  t.rules[15] = SideHazard;
-  t.rules[17] = SpringUp;
-  t.rules[18] = SpringRight;
-  t.rules[19] = SpringLeft;
-  t.rules[20] = SpringDown;
-  t.rules[24] = LampPost;
-  t.rules[25] = Platform;
-  t.rules[29] = PatrolEnemy;
+  t.rules[kind::kRing] = Ring;
+  t.rules[kind::kSparkle] = Sparkle;
+  for (int k = kind::kFirstBox; k <= kind::kLastBox; ++k) t.rules[k] = ItemBox;
+  t.rules[kind::kHazardBlock] = HazardBlock;
+  t.rules[kind::kSideHazard] = SideHazard;
+  t.rules[kind::kSpringUp] = SpringUp;
+  t.rules[kind::kSpringRight] = SpringRight;
+  t.rules[kind::kSpringLeft] = SpringLeft;
+  t.rules[kind::kSpringDown] = SpringDown;
+  t.rules[kind::kLampPost] = LampPost;
+  t.rules[kind::kPlatform] = Platform;
+  t.rules[kind::kPatrolEnemy] = PatrolEnemy;
 
-  t.pictures[1] = ItemPicture::Ring;
-  t.pictures[2] = ItemPicture::Sparkle;
-  for (int kind = 3; kind <= 12; ++kind) t.pictures[kind] = ItemPicture::Box;
-  for (int kind = 13; kind <= 23; ++kind) t.pictures[kind] = ItemPicture::Strip;
-  t.pictures[24] = ItemPicture::LampPost;
-  t.pictures[25] = ItemPicture::Platform;
-  t.pictures[26] = ItemPicture::TallPicture;
-  t.pictures[28] = ItemPicture::SmallPicture;
-  t.pictures[29] = ItemPicture::PatrolEnemy;
+  t.pictures[kind::kRing] = ItemPicture::Ring;
+  t.pictures[kind::kSparkle] = ItemPicture::Sparkle;
+  for (int k = kind::kFirstBox; k <= kind::kOpenedBox; ++k) t.pictures[k] = ItemPicture::Box;
+  // the hazards and the springs, and the kinds between them, share one strip of pictures
+  for (int k = kind::kHazardBlock; k < kind::kLampPost; ++k) t.pictures[k] = ItemPicture::Strip;
+  t.pictures[kind::kLampPost] = ItemPicture::LampPost;
+  t.pictures[kind::kPlatform] = ItemPicture::Platform;
+  t.pictures[kind::kTallPicture] = ItemPicture::TallPicture;
+  t.pictures[kind::kSmallPicture] = ItemPicture::SmallPicture;
+  t.pictures[kind::kPatrolEnemy] = ItemPicture::PatrolEnemy;
 
   t.hasHoppingEnemies = false;
   return t;

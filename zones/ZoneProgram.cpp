@@ -15,15 +15,14 @@ const ZoneTables* FindZoneTables(std::string_view name) {
   return nullptr;
 }
 
-std::array<BlockDrawKind, 256> BlockDrawKinds(const ValueSet& full, const ValueSet& twice, const ValueSet& half,
-                                              const ValueSet& fullPlusHalf) {
+std::array<BlockDrawKind, 256> BlockDrawKinds(const BlockDrawLists& lists) {
   std::array<BlockDrawKind, 256> kinds{};
   for (int v = 0; v < 256; ++v) {
     BlockDrawKind& k = kinds[static_cast<size_t>(v)];
-    if (full.Contains(v)) k = BlockDrawKind::Full;
-    if (twice.Contains(v)) k = BlockDrawKind::Double;
-    if (half.Contains(v)) k = BlockDrawKind::Half;
-    if (fullPlusHalf.Contains(v)) k = BlockDrawKind::FullPlusHalf;
+    if (lists.full.Contains(v)) k = BlockDrawKind::Full;
+    if (lists.twice.Contains(v)) k = BlockDrawKind::Double;
+    if (lists.half.Contains(v)) k = BlockDrawKind::Half;
+    if (lists.fullPlusHalf.Contains(v)) k = BlockDrawKind::FullPlusHalf;
   }
   return kinds;
 }

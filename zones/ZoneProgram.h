@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/core/ZoneTables.h"
+#include "zones/ZoneFacts.h"
 
 namespace orvane {
 
@@ -14,8 +15,7 @@ const ZoneTables& AshmoorTables();
 const ZoneTables* FindZoneTables(std::string_view name);
 
 // Block draw kinds from the four lists of values.
-std::array<BlockDrawKind, 256> BlockDrawKinds(const ValueSet& full, const ValueSet& twice, const ValueSet& half,
-                                              const ValueSet& fullPlusHalf);
+std::array<BlockDrawKind, 256> BlockDrawKinds(const BlockDrawLists& lists);
 
 // Runs a zone program in its window: start-up, then the main loop until EndIt. Returns the exit
 // status; a fatal fault is reported in one line and gives 1. `argv` may ask for help, the version or

@@ -4,19 +4,19 @@
 #include <array>
 #include <cmath>
 
+#include "engine/objects/HopRule.h"
+
 namespace levels {
 
 namespace {
 
-// The hop rule the hopping enemies share: fall faster by 0.1 a frame, and
-// be thrown up at 8 once below 48. Run long enough to see every phase.
+// The lowest point of the enemies' hop from a start offset, run long enough
+// to see every phase.
 double LowestHop(double offset) {
   double speed = 0;
   double lowest = offset;
   for (int frame = 0; frame < 20000; ++frame) {
-    speed += 0.1;
-    offset += speed;
-    if (offset > 48) speed = -8;
+    orvane::HopStep(offset, speed);
     lowest = std::max(lowest, offset);
   }
   return lowest;
@@ -72,7 +72,7 @@ bool Hurts(uint8_t kind) { return kind == 13 || kind == 15 || (kind >= 29 && kin
 bool IsSpring(uint8_t kind) { return kind >= 17 && kind <= 22; }
 
 int HopLowestOffset() {
-  static const int lowest = static_cast<int>(std::ceil(std::max(LowestHop(0), LowestHop(-128))));
+  static const int lowest = static_cast<int>(std::ceil(std::max(LowestHop(0), LowestHop(orvane::kHopOffsetBStart))));
   return lowest;
 }
 

@@ -6,6 +6,7 @@
 #include "engine/core/ConfigFile.h"
 #include "engine/core/UserFiles.h"
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 
 namespace orvane {
@@ -54,7 +55,7 @@ void ZoneForm::TitleCard() {
     TitleBarX -= kCardBarStep;
   }
   if (TitleCardFrames > kCardWipeFromFrame) TitleStripCutY = AddSaturated(TitleStripCutY, -kCardWipeStep);
-  if (TitleCardSlide > kCardGoneSlide) ControlOn = 1;
+  if (TitleCardSlide > kCardGoneSlide) ControlOn = kSet;
 }
 
 void ZoneForm::EndSignStep() {
@@ -156,7 +157,7 @@ void ZoneForm::ResetAct() {
     if (zone_.writesProgressWhenComplete) ConfigFile(ConfigFilePath(folder_)).WriteByte(kConfigProgress, 2);
     EndIt();
   }
-  if (Dying == 1) {
+  if (Dying == kSet) {
     Dying = 0;
     if (CheckpointX != 0 || CheckpointY != 0) {
       PlayerX = CheckpointX;
@@ -168,7 +169,7 @@ void ZoneForm::ResetAct() {
     Lives -= 1;
     DeathY = 0;
   }
-  Airborne = -1;  // every attempt starts in the air
+  Airborne = kOn;  // every attempt starts in the air
   ItemTimer.Fill(0);
   if (Lives < 0) EndIt();  // game over
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 
 namespace orvane {
@@ -20,8 +21,6 @@ constexpr double kOutFromPlayer = 16;
 
 constexpr double kLostRingGravity = 0.075;
 constexpr double kFallenOut = 1264;        // below the act's last row
-constexpr int kBlock = 128;
-constexpr int kBlockRow = 78;
 constexpr double kRingCentreX = 8;
 constexpr double kFloorBelowY = 112;       // resting height on the block below
 constexpr double kLowFloorY = 48;          // resting height on a low floor in the ring's own block
@@ -63,9 +62,9 @@ void ZoneForm::ScatterRings() {
     LostRingSpeedY[i] += speed * std::cos(a);
   }
   RingCount = 0;
-  LostRingsActive = -1;
-  Airborne = -1;
-  HurtRecoil = -1;
+  LostRingsActive = kOn;
+  Airborne = kOn;
+  HurtRecoil = kOn;
 }
 
 void ZoneForm::MoveLostRings() {
@@ -81,12 +80,12 @@ void ZoneForm::MoveLostRings() {
     SensorCol = ToInt16(DivRounded(LostRingX[i] + kRingCentreX, kBlock));
     SensorRow = ToInt16(DivRounded(LostRingY[i], kBlock));
     const int c = SensorCol, r = SensorRow;
-    if (zone_.lostRingFloorBelow.Contains(BlockMap[(r + 1) * kBlockRow + c]) &&
+    if (zone_.lostRingFloorBelow.Contains(BlockMap[(r + 1) * kMapColumns + c]) &&
         LostRingY[i] + LostRingSpeedY[i] > r * kBlock + kFloorBelowY) {
       LostRingY[i] = r * kBlock + kFloorBelowY;
       LostRingSpeedY[i] = -LostRingSpeedY[i];
     }
-    if (zone_.lostRingLowFloor.Contains(BlockMap[r * kBlockRow + c]) &&
+    if (zone_.lostRingLowFloor.Contains(BlockMap[r * kMapColumns + c]) &&
         LostRingY[i] + LostRingSpeedY[i] > r * kBlock + kLowFloorY) {
       LostRingY[i] = r * kBlock + kLowFloorY;
       LostRingSpeedY[i] = -LostRingSpeedY[i];

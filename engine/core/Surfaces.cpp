@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 #include "platform/video/LostDisplay.h"
 
@@ -10,8 +11,6 @@ namespace orvane {
 
 namespace {
 
-constexpr int kFacingRight = 40;
-constexpr int kFacingAltRight = 43;
 constexpr int kKuboDropY = 6;
 
 struct SoundFile {
@@ -83,7 +82,7 @@ void ZoneForm::RestoreAfterLostDisplay() {
   DisplayLost = 0;
   const bool lost = platform::WaitWhileDisplayLost(os_.display, [this] {
     ProcessWindowEvents();
-    DisplayLost = -1;
+    DisplayLost = kOn;
   });
   DisplayLost = 0;
   if (lost) InitSurfaces();

@@ -6,16 +6,14 @@
 #include "engine/core/ConfigFile.h"
 #include "engine/core/UserFiles.h"
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
+#include "engine/objects/HopRule.h"
 
 namespace orvane {
 
 namespace {
 
-// The act's fixed scene.
-constexpr int16_t kSignXByAct[3] = {9800, 9800, 10200};
-constexpr int16_t kCapsuleX = 9792;
-constexpr int16_t kCapsuleY = 832;
 constexpr int kDebrisOffsetX[6] = {0, 8, 24, 32, 40, 56};
 constexpr int kPieceDropY = 16;  // debris and figures sit 16 pixels below the capsule's top
 constexpr int kFigureSpacingX = 3;
@@ -59,7 +57,7 @@ void ZoneForm::RunZone() {
   PutLetters(ZoneNameLetters, zone_.titleNameFirstEntry, zone_.titleName);
   Lives = kStartLives;
   for (int act = 0; act < 3; ++act) {
-    SignX[act] = kSignXByAct[act];
+    SignX[act] = kSignX[act];
     SignY[act] = zone_.signY[static_cast<size_t>(act)];
   }
   CapsuleX = kCapsuleX;
@@ -75,7 +73,7 @@ void ZoneForm::RunZone() {
   for (int f = 0; f < 4; ++f) SignFrameRow[f] = static_cast<int16_t>(f);
   PutLetters(ActLine1, 2, Character == 0 ? "ZINTO HAS" : "KUBO HAS");
   SignFrameRow[4] = Character == 0 ? 4 : 5;
-  if (zone_.setsHopOffsetB) HopOffsetB = -128;
+  if (zone_.setsHopOffsetB) HopOffsetB = kHopOffsetBStart;
 
   InitSurfaces();
 
@@ -113,7 +111,7 @@ void ZoneForm::Frame() {
 }
 
 void ZoneForm::ClockTick() {
-  if (ControlOn == 1 && ActDone == 0) ClockSeconds += 1;
+  if (ControlOn == kSet && ActDone == 0) ClockSeconds += 1;
   if (ClockSeconds == 60) {
     ClockSeconds = 0;
     ClockMinutes = AddSaturated(ClockMinutes, 1);

@@ -1,12 +1,10 @@
 // The two block layers: the main layer behind the items and the player, the foreground over them.
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 
 namespace orvane {
 
 namespace {
-constexpr int kRows = 10;
-constexpr int kColumns = 78;
-constexpr int kBlock = 128;
 constexpr int kHalf = 64;
 // The main layer considers a cell only while its screen x is strictly inside this window.
 constexpr Number kWindowLeft = -256;
@@ -21,11 +19,11 @@ platform::Rect TileRect(int tile, int height) { return {0, tile * kBlock, kBlock
 
 void ZoneForm::DrawBlockLayer() {
   constexpr int kSecondColumn = decltype(TileTable)::kSize / 2;
-  for (int r = 0; r < kRows; ++r) {
-    for (int c = 0; c < kColumns; ++c) {
+  for (int r = 0; r < kMapRows; ++r) {
+    for (int c = 0; c < kMapColumns; ++c) {
       const Number sx = c * kBlock - CameraX;
       if (!(kWindowLeft < sx && sx < kWindowRight)) continue;
-      const int v = BlockMap[r * kColumns + c];
+      const int v = BlockMap[r * kMapColumns + c];
       if (v == 0) continue;
       const Number sy = r * kBlock - CameraY;
       const BlockDrawKind kind = v <= zone_.tileRows ? zone_.blocks.kind[static_cast<size_t>(v)] : BlockDrawKind::None;
@@ -53,9 +51,9 @@ void ZoneForm::DrawBlockLayer() {
 }
 
 void ZoneForm::DrawForeground() {
-  for (int r = 0; r < kRows; ++r) {
-    for (int c = 0; c < kColumns; ++c) {
-      const int v = BlockMap2[r * kColumns + c];
+  for (int r = 0; r < kMapRows; ++r) {
+    for (int c = 0; c < kMapColumns; ++c) {
+      const int v = BlockMap2[r * kMapColumns + c];
       if (v == 0) continue;
       const Number sx = c * kBlock - CameraX, sy = r * kBlock - CameraY;
       if (v == kAnimatedForeground && zone_.blocks.animatedForeground) {

@@ -1,13 +1,12 @@
 // The player's sprite: the frame rectangle by character, facing and pose, the curve poses, the blink,
 // and the dying player over the foreground. The player sheets hold one frame per row, left-facing
 // frames in the column at x 0 and right-facing ones beside them; none of these pieces is clipped.
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 
 namespace orvane {
 
 namespace {
-
-constexpr uint8_t kKubo = 1;
 
 // Zinto's cells are 40x38; while dying the cell is taken 4 rows taller
 constexpr int32_t kZintoCellW = 40;
@@ -16,11 +15,9 @@ constexpr int32_t kZintoDyingExtraRows = 4;
 // Kubo's cells are 43x32
 constexpr int32_t kKuboCellW = 43;
 constexpr int32_t kKuboCellH = 32;
-constexpr int16_t kBallAnim = 3;  // Kubo's ball frames come from AltBallFrame
 
 // the curve poses: 44x44 cells, left-facing at x 0, right-facing at x 44
 constexpr int32_t kCurveCell = 44;
-constexpr int32_t kFacingStep = 40;  // Facing is 40 facing right
 constexpr int kCurveOffsetX = -3;
 constexpr int kCurveOffsetY = -6;
 
@@ -28,11 +25,11 @@ constexpr int kCurveOffsetY = -6;
 platform::Rect PlayerFrameRect(const ZoneForm& f) {
   const int32_t spring = f.SpringPose;
   if (f.Character == kKubo) {
-    const int32_t row = (f.PlayerAnim == kBallAnim ? f.AltBallFrame : f.PlayerFrame) * kKuboCellH;
+    const int32_t row = (f.PlayerAnim == anim::kBall ? f.AltBallFrame : f.PlayerFrame) * kKuboCellH;
     return {f.FacingAlt, row, f.FacingAlt + kKuboCellW, row + kKuboCellH + spring};
   }
   const int32_t row = int32_t{f.PlayerFrame} * kZintoCellH;
-  const int32_t tall = f.Dying == 1 ? kZintoDyingExtraRows : 0;
+  const int32_t tall = f.Dying == kSet ? kZintoDyingExtraRows : 0;
   return {f.Facing, row, f.Facing + kZintoCellW, row + kZintoCellH + tall + spring};
 }
 
@@ -40,12 +37,12 @@ platform::Rect PlayerFrameRect(const ZoneForm& f) {
 
 void ZoneForm::DrawPlayer() {
   // the sheet's frame, except while riding a curve upright; during the hurt blink only on phase 0
-  if ((OnCurve == 0 || Rolling == 1) && (BlinkOn < 1 || BlinkPhase < 1))
+  if ((OnCurve == 0 || Rolling == kSet) && (BlinkOn < 1 || BlinkPhase < 1))
     PlaceUnclipped(PlayerSheet, PlayerFrameRect(*this), PlayerScreenX, PlayerScreenY + SpriteDropY);
 
   // the rotated pose on a curve does not blink
-  if (OnCurve == 1 && Rolling == 0) {
-    const int32_t left = (Facing / kFacingStep) * kCurveCell;
+  if (OnCurve == kSet && Rolling == 0) {
+    const int32_t left = (Facing / kFacingRight) * kCurveCell;
     const int32_t top = int32_t{PlayerFrame} * kCurveCell;
     PlaceUnclipped(CurveSheet, {left, top, left + kCurveCell, top + kCurveCell}, PlayerScreenX + kCurveOffsetX,
                    PlayerScreenY + kCurveOffsetY);

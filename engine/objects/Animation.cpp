@@ -1,27 +1,12 @@
 // Animation counters: the player's animation state and sprite frame from the flags and the speed,
 // and the counters every ring, shield, animated block, enemy and star reads. Runs once a frame after
 // Movement; it draws nothing and moves nothing.
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 
 namespace orvane {
 
 namespace {
-
-// animation states
-enum Anim : int16_t {
-  kStanding = 0,
-  kWalking = 1,
-  kRunning = 2,
-  kBall = 3,
-  kSkidding = 4,
-  kHurt = 5,
-  kSprung = 6,
-  kCrouching = 7,
-  kCharging = 8,
-  kFlying = 9,
-  kFlyingTired = 10,
-  kDead = 11,
-};
 
 constexpr double kWalkTop = 8;        // walking below this speed ...
 constexpr double kRunFrom = 7;        // ... running above this one (both between 7 and 8)
@@ -47,8 +32,6 @@ constexpr int16_t kDashLeftFrom = 54, kDashLeftTo = 57;  // the sheet's last fou
 constexpr int16_t kBounceFrom = 26, kBounceTo = 43;
 constexpr int16_t kBounceDown = 52;
 constexpr int16_t kLastShieldFrame = kDashLeftTo;  // the last frame of the shield sheet
-constexpr int16_t kFacingRight = 40;
-constexpr int16_t kFacingLeft = 0;
 constexpr int16_t kShieldDash = 2;
 constexpr int16_t kShieldBounce = 3;
 
@@ -69,29 +52,29 @@ void Advance(ZoneForm& z, double d, int by = 1) {
 
 void FirstCharacterFrames(ZoneForm& z) {
   switch (z.PlayerAnim) {
-    case kStanding: z.PlayerFrame = 0; break;
-    case kWalking: Advance(z, 0.1 + z.FrameStep); KeepWithin(z.PlayerFrame, 1, 6); break;
-    case kRunning: Advance(z, 0.4); KeepWithin(z.PlayerFrame, 7, 10); break;
-    case kBall: Advance(z, 0.2 + z.FrameStep); KeepWithin(z.PlayerFrame, 11, 15); break;
-    case kSkidding: Advance(z, 0.2); KeepWithin(z.PlayerFrame, 16, 17); break;
-    case kHurt: z.PlayerFrame = 29; break;
-    case kSprung: z.PlayerFrame = 27; break;
-    case kCrouching: z.PlayerFrame = 20; break;
-    case kCharging: Advance(z, 0.4); KeepWithin(z.PlayerFrame, 22, 26); break;
-    case kDead: z.PlayerFrame = 34; break;
+    case anim::kStanding: z.PlayerFrame = 0; break;
+    case anim::kWalking: Advance(z, 0.1 + z.FrameStep); KeepWithin(z.PlayerFrame, 1, 6); break;
+    case anim::kRunning: Advance(z, 0.4); KeepWithin(z.PlayerFrame, 7, 10); break;
+    case anim::kBall: Advance(z, 0.2 + z.FrameStep); KeepWithin(z.PlayerFrame, 11, 15); break;
+    case anim::kSkidding: Advance(z, 0.2); KeepWithin(z.PlayerFrame, 16, 17); break;
+    case anim::kHurt: z.PlayerFrame = 29; break;
+    case anim::kSprung: z.PlayerFrame = 27; break;
+    case anim::kCrouching: z.PlayerFrame = 20; break;
+    case anim::kCharging: Advance(z, 0.4); KeepWithin(z.PlayerFrame, 22, 26); break;
+    case anim::kDead: z.PlayerFrame = 34; break;
     default: break;  // the flight states belong to the second character
   }
 }
 
 void SecondCharacterFrames(ZoneForm& z) {
   switch (z.PlayerAnim) {
-    case kStanding:
+    case anim::kStanding:
       Advance(z, 0.1);
       if (z.PlayerFrame > 3) z.PlayerFrame = 0;
       break;
-    case kWalking: Advance(z, 0.1 + z.FrameStep); KeepWithin(z.PlayerFrame, 4, 11); break;
-    case kRunning: Advance(z, 0.4); KeepWithin(z.PlayerFrame, 12, 15); break;
-    case kBall:
+    case anim::kWalking: Advance(z, 0.1 + z.FrameStep); KeepWithin(z.PlayerFrame, 4, 11); break;
+    case anim::kRunning: Advance(z, 0.4); KeepWithin(z.PlayerFrame, 12, 15); break;
+    case anim::kBall:
       // its own ball frames; PlayerFrame is the first table's
       z.AltBallClock += 0.2 + z.AltBallRate;
       if (z.AltBallClock > 1) {
@@ -100,14 +83,14 @@ void SecondCharacterFrames(ZoneForm& z) {
       }
       KeepWithin(z.AltBallFrame, 16, 18);
       break;
-    case kSkidding: z.PlayerFrame = 19; break;
-    case kHurt: z.PlayerFrame = 29; break;
-    case kSprung: Advance(z, 0.4, 2); KeepWithin(z.PlayerFrame, 25, 27); break;
-    case kCrouching: z.PlayerFrame = 20; break;
-    case kCharging: Advance(z, 0.4); KeepWithin(z.PlayerFrame, 22, 24); break;
-    case kFlying: Advance(z, 0.4); KeepWithin(z.PlayerFrame, 30, 31); break;
-    case kFlyingTired: Advance(z, 0.2); KeepWithin(z.PlayerFrame, 32, 35); break;
-    case kDead: z.PlayerFrame = 36; break;
+    case anim::kSkidding: z.PlayerFrame = 19; break;
+    case anim::kHurt: z.PlayerFrame = 29; break;
+    case anim::kSprung: Advance(z, 0.4, 2); KeepWithin(z.PlayerFrame, 25, 27); break;
+    case anim::kCrouching: z.PlayerFrame = 20; break;
+    case anim::kCharging: Advance(z, 0.4); KeepWithin(z.PlayerFrame, 22, 24); break;
+    case anim::kFlying: Advance(z, 0.4); KeepWithin(z.PlayerFrame, 30, 31); break;
+    case anim::kFlyingTired: Advance(z, 0.2); KeepWithin(z.PlayerFrame, 32, 35); break;
+    case anim::kDead: z.PlayerFrame = 36; break;
     default: break;
   }
 }
@@ -149,11 +132,11 @@ void ZoneForm::Animation() {
   // speed states, only while no air move, hurt, spring or shield move owns the state
   const bool baseClear = AirActionReady == 0 && HurtRecoil == 0 && Sprung == 0 && ShieldAction == 0;
   if (baseClear) {
-    if (SpeedX > 0 && SpeedX < kWalkTop) PlayerAnim = kWalking;
-    if (SpeedX > -kWalkTop && SpeedX < 0) PlayerAnim = kWalking;
-    if (SpeedX > kRunFrom) PlayerAnim = kRunning;
-    if (SpeedX < -kRunFrom) PlayerAnim = kRunning;
-    if (SpeedX == 0) PlayerAnim = kStanding;
+    if (SpeedX > 0 && SpeedX < kWalkTop) PlayerAnim = anim::kWalking;
+    if (SpeedX > -kWalkTop && SpeedX < 0) PlayerAnim = anim::kWalking;
+    if (SpeedX > kRunFrom) PlayerAnim = anim::kRunning;
+    if (SpeedX < -kRunFrom) PlayerAnim = anim::kRunning;
+    if (SpeedX == 0) PlayerAnim = anim::kStanding;
   }
   if (SpeedX > 0) {
     FrameStep = SpeedX / kFrameStepDivisor;
@@ -165,29 +148,29 @@ void ZoneForm::Animation() {
   }
 
   // states from the flags, later ones winning
-  if (AirActionReady == -1 && Sprung == 0) PlayerAnim = kBall;
-  if (KeyLeft == -1 && Airborne == 0 && HurtRecoil == 0 && Sprung == 0 && SpeedX > kSkidFrom) PlayerAnim = kSkidding;
-  if (KeyRight == -1 && Airborne == 0 && HurtRecoil == 0 && Sprung == 0 && SpeedX < -kSkidFrom)
-    PlayerAnim = kSkidding;
-  if (HurtRecoil == -1) PlayerAnim = kHurt;
-  if (Sprung == -1) PlayerAnim = kSprung;
+  if (AirActionReady == kOn && Sprung == 0) PlayerAnim = anim::kBall;
+  if (KeyLeft == kOn && Airborne == 0 && HurtRecoil == 0 && Sprung == 0 && SpeedX > kSkidFrom) PlayerAnim = anim::kSkidding;
+  if (KeyRight == kOn && Airborne == 0 && HurtRecoil == 0 && Sprung == 0 && SpeedX < -kSkidFrom)
+    PlayerAnim = anim::kSkidding;
+  if (HurtRecoil == kOn) PlayerAnim = anim::kHurt;
+  if (Sprung == kOn) PlayerAnim = anim::kSprung;
   if (Airborne == 0) {
     HurtRecoil = 0;
     Sprung = 0;
     SpringPose = 0;
     // after a ring loss the blink starts at the first landing
-    if (LostRingsActive == -1 && BlinkOn == 0) BlinkOn = 1;
+    if (LostRingsActive == kOn && BlinkOn == 0) BlinkOn = 1;
   }
-  if (Sprung == -1 && SpeedY > 0) {
-    PlayerAnim = kWalking;
+  if (Sprung == kOn && SpeedY > 0) {
+    PlayerAnim = anim::kWalking;
     SpringPose = 0;
   }
-  if (SpinState == 1) PlayerAnim = kCrouching;
-  if (SpinState == 2) PlayerAnim = kCharging;
-  if (Rolling == 1) PlayerAnim = kBall;
-  if (Dying == 1 && AirActionReady == 0) PlayerAnim = kDead;
+  if (SpinState == spin::kCrouching) PlayerAnim = anim::kCrouching;
+  if (SpinState == spin::kCharging) PlayerAnim = anim::kCharging;
+  if (Rolling == kSet) PlayerAnim = anim::kBall;
+  if (Dying == kSet && AirActionReady == 0) PlayerAnim = anim::kDead;
 
-  if ((Character == 0 && OnCurve == 0) || PlayerAnim == kBall) FirstCharacterFrames(*this);
+  if ((Character == kZinto && OnCurve == 0) || PlayerAnim == anim::kBall) FirstCharacterFrames(*this);
 
   // shared tick
   SharedTick += kTickStep;
@@ -210,14 +193,14 @@ void ZoneForm::Animation() {
   if (SparklePhase < 0) SparklePhase = kFirstSparklePhase;
 
   // flight
-  if (Flying == -1) {
-    if (FlightTired == 0) PlayerAnim = kFlying;
-    if (FlightTimer > kTiredAfter) PlayerAnim = kFlyingTired;
+  if (Flying == kOn) {
+    if (FlightTired == 0) PlayerAnim = anim::kFlying;
+    if (FlightTimer > kTiredAfter) PlayerAnim = anim::kFlyingTired;
   }
-  if (Sprung == -1) Flying = 0;
+  if (Sprung == kOn) Flying = 0;
 
-  if ((Character == 1 && OnCurve == 0) || PlayerAnim == kBall) SecondCharacterFrames(*this);
-  if (OnCurve == 1 && Rolling == 0) CurveFrames(*this);
+  if ((Character == kKubo && OnCurve == 0) || PlayerAnim == anim::kBall) SecondCharacterFrames(*this);
+  if (OnCurve == kSet && Rolling == 0) CurveFrames(*this);
 
   // wraps
   if (RingSpinFrame > kLastSpinFrame) RingSpinFrame = 0;

@@ -2,6 +2,7 @@
 // a hit the player is protected while HurtTimer runs, and invincibility protects from every hit. A
 // ball or an invincible player destroys enemies.
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "engine/objects/Contact.h"
 #include "engine/objects/ItemRules.h"
 
@@ -28,12 +29,9 @@ constexpr double kStandOnSideHazard = -38;
 // thrown back by a hit
 constexpr double kThrowBackUp = -5;
 constexpr double kThrowBackAway = 6;
-constexpr int16_t kFacingRight = 40;
-constexpr int16_t kFacingLeft = 0;
 constexpr double kDeathJump = -7;
 constexpr double kSideHazardDeathSpeedY = -5;
 constexpr int32_t kEnemyScore = 100;
-constexpr int16_t kBall = 3;
 
 void ThrowBack(ZoneForm& z) {
   z.SpeedY = kThrowBackUp;
@@ -42,7 +40,7 @@ void ThrowBack(ZoneForm& z) {
 }
 
 void Kill(ZoneForm& z) {
-  z.Dying = 1;
+  z.Dying = kSet;
   z.DeathY = z.PlayerScreenY;
   z.DeathSpeedY = kDeathJump;
 }
@@ -52,28 +50,28 @@ bool Unguarded(const ZoneForm& z) { return z.HurtTimer == 0 && z.InvincibleTimer
 void Enemy(ZoneForm& z, const ContactBox& box, double x, double y) {
   // ring loss
   if (Overlaps(box, z.PlayerX, z.PlayerY, x, y) && z.RingCount > 0 && z.ShieldKind == 0 && z.InvincibleTimer == 0 &&
-      z.PlayerAnim != kBall && z.HurtTimer == 0) {
+      z.PlayerAnim != anim::kBall && z.HurtTimer == 0) {
     z.ScatterRings();
     ThrowBack(z);
-  } else if ((z.PlayerAnim == kBall || z.InvincibleTimer > 0) && Overlaps(box, z.PlayerX, z.PlayerY, x, y)) {
+  } else if ((z.PlayerAnim == anim::kBall || z.InvincibleTimer > 0) && Overlaps(box, z.PlayerX, z.PlayerY, x, y)) {
     // destroyed; the entry still runs its remaining tests as an enemy this frame
-    z.ItemKind[z.ItemIndex] = 0;
+    z.ItemKind[z.ItemIndex] = kind::kNone;
     z.RestartSound(kSoundTv);
     z.SpeedY = -z.SpeedY;
     z.Score = z.Score > INT32_MAX - kEnemyScore ? INT32_MAX : z.Score + kEnemyScore;
   }
   // shield loss
   if (Overlaps(box, z.PlayerX, z.PlayerY, x, y) && z.ShieldKind > 0 && z.InvincibleTimer == 0 &&
-      z.PlayerAnim != kBall && z.HurtTimer == 0) {
+      z.PlayerAnim != anim::kBall && z.HurtTimer == 0) {
     z.ShieldKind = 0;
-    z.HurtRecoil = -1;
-    z.Airborne = -1;
+    z.HurtRecoil = kOn;
+    z.Airborne = kOn;
     ThrowBack(z);
-    z.Invulnerable = -1;
+    z.Invulnerable = kOn;
   }
   // death
   if (Overlaps(box, z.PlayerX, z.PlayerY, x, y) && z.Dying == 0 && z.RingCount == 0 && z.HurtRecoil == 0 &&
-      z.ShieldKind == 0 && z.InvincibleTimer == 0 && z.PlayerAnim != kBall && z.HurtTimer == 0) {
+      z.ShieldKind == 0 && z.InvincibleTimer == 0 && z.PlayerAnim != anim::kBall && z.HurtTimer == 0) {
     Kill(z);
   }
 }
@@ -101,12 +99,12 @@ void HazardBlock(ZoneForm& z, uint8_t /*kind*/) {
   if (Touches(z, kHazardHit, x, y) && Unguarded(z) && z.ShieldKind > 0) {
     ThrowBack(z);
     z.Rolling = 0;
-    z.HurtRecoil = -1;
+    z.HurtRecoil = kOn;
     z.ShieldKind = 0;
     z.Sprung = 0;
-    z.Invulnerable = -1;
+    z.Invulnerable = kOn;
     z.HurtTimer = 1;
-    z.Airborne = -1;
+    z.Airborne = kOn;
   }
   // death
   if (Touches(z, kHazardHit, x, y) && z.Dying == 0 && z.RingCount == 0 && Unguarded(z) && z.ShieldKind == 0 &&
@@ -149,10 +147,10 @@ void SideHazard(ZoneForm& z, uint8_t /*kind*/) {
   if (TouchesAhead(z, kSideHazardHit, x, y) && Unguarded(z) && z.ShieldKind > 0) {
     ThrowBack(z);
     z.Rolling = 0;
-    z.HurtRecoil = -1;
+    z.HurtRecoil = kOn;
     z.ShieldKind = 0;
-    z.Invulnerable = -1;
-    z.Airborne = -1;
+    z.Invulnerable = kOn;
+    z.Airborne = kOn;
   }
   // death
   if (TouchesAhead(z, kSideHazardHit, x, y) && z.Dying == 0 && z.HurtRecoil == 0 && z.RingCount == 0 &&

@@ -2,6 +2,7 @@
 // Each entry's kind is read once and runs its kind's rule; a rule's effects are seen by the rest of
 // that entry's tests and by every later entry. Also the shared motion of the enemies.
 #include "engine/core/ZoneForm.h"
+#include "engine/objects/HopRule.h"
 
 namespace orvane {
 
@@ -13,16 +14,6 @@ constexpr int kLastItem = 300;
 constexpr double kPatrolFar = 128;
 constexpr double kPatrolStep = 0.5;
 constexpr double kPatrolFacingRight = 64;  // sprite column while moving right
-// hopping enemies fall back and are thrown up again once below this
-constexpr double kHopGravity = 0.1;
-constexpr double kHopLowest = 48;
-constexpr double kHopThrow = -8;
-
-void Hop(Number& offset, Number& speed) {
-  speed += kHopGravity;
-  offset += speed;
-  if (offset > kHopLowest) speed = kHopThrow;
-}
 
 }  // namespace
 
@@ -37,8 +28,8 @@ void ZoneForm::MoveEnemies() {
     PatrolFacing = 0;
   }
   if (zone_.items.hasHoppingEnemies) {
-    Hop(HopOffsetA, HopSpeedA);
-    Hop(HopOffsetB, HopSpeedB);
+    HopStep(HopOffsetA, HopSpeedA);
+    HopStep(HopOffsetB, HopSpeedB);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "engine/objects/Contact.h"
 #include "engine/objects/ItemRules.h"
 
@@ -36,8 +37,6 @@ constexpr double kPlayerRight = 34;
 constexpr double kBoxUnderside = 34;
 constexpr int16_t kBoxOpeningStep = 4;
 constexpr int16_t kBoxOpenedAfter = 64;
-constexpr uint8_t kOpenedBox = 12;
-constexpr int16_t kBall = 3;
 
 struct BoxContent {
   int rings;
@@ -56,10 +55,9 @@ constexpr std::array<BoxContent, 9> kBoxContents{{
     {0, 0, false, -1},           // 10
     {0, 0, false, -1},           // 11
 }};
-constexpr uint8_t kFirstBox = 3;
 
 void Give(ZoneForm& z, uint8_t kind) {
-  const int slot = kind - kFirstBox;
+  const int slot = kind - kind::kFirstBox;
   if (slot < 0 || slot >= static_cast<int>(kBoxContents.size())) return;
   const BoxContent& c = kBoxContents[static_cast<size_t>(slot)];
   if (c.rings > 0) z.RingCount = AddSaturated(z.RingCount, c.rings);
@@ -74,7 +72,7 @@ void Ring(ZoneForm& z, uint8_t /*kind*/) {
   const int i = z.ItemIndex;
   // collect
   if (Touches(z, kRingBox, z.ItemX[i], z.ItemY[i])) {
-    z.ItemKind[i] = 2;
+    z.ItemKind[i] = kind::kSparkle;
     z.RingCount = AddSaturated(z.RingCount, 1);
     z.RestartSound(kSoundRing);
   }
@@ -91,7 +89,7 @@ void Ring(ZoneForm& z, uint8_t /*kind*/) {
 void Sparkle(ZoneForm& z, uint8_t /*kind*/) {
   const int i = z.ItemIndex;
   z.ItemTimer[i] = AddSaturated(z.ItemTimer[i], 1);
-  if (z.ItemTimer[i] > kSparkleLastFrame) z.ItemKind[i] = 0;
+  if (z.ItemTimer[i] > kSparkleLastFrame) z.ItemKind[i] = kind::kNone;
 }
 
 void ItemBox(ZoneForm& z, uint8_t kind) {
@@ -99,7 +97,7 @@ void ItemBox(ZoneForm& z, uint8_t kind) {
   const double x = z.ItemX[i], y = z.ItemY[i];
 
   // solid while closed, for a player who is not a ball
-  if (Touches(z, kBoxSolid, x, y) && z.PlayerAnim != kBall && z.ItemTimer[i] == 0 && z.Rolling == 0) {
+  if (Touches(z, kBoxSolid, x, y) && z.PlayerAnim != anim::kBall && z.ItemTimer[i] == 0 && z.Rolling == 0) {
     auto feetLow = [&] {
       return z.PlayerY + kPlayerFeet > y + kBoxFeetLowTop && z.PlayerY + kPlayerFeet < y + kBoxFeetLowBottom;
     };
@@ -120,7 +118,7 @@ void ItemBox(ZoneForm& z, uint8_t kind) {
   }
 
   // opened by a ball from any side; falling onto it bounces back with the landing speed
-  if (Touches(z, kBoxOpening, x, y) && z.PlayerAnim == kBall && z.ItemTimer[i] == 0) {
+  if (Touches(z, kBoxOpening, x, y) && z.PlayerAnim == anim::kBall && z.ItemTimer[i] == 0) {
     z.ItemTimer[i] = 1;
     if (z.SpeedY > 0) z.SpeedY = -z.SpeedY;
     z.RestartSound(kSoundTv);
@@ -129,7 +127,7 @@ void ItemBox(ZoneForm& z, uint8_t kind) {
   if (z.ItemTimer[i] > 0) z.ItemTimer[i] = AddSaturated(z.ItemTimer[i], kBoxOpeningStep);
   if (z.ItemTimer[i] > kBoxOpenedAfter) {
     Give(z, kind);
-    z.ItemKind[i] = kOpenedBox;
+    z.ItemKind[i] = kind::kOpenedBox;
     z.ItemTimer[i] = 0;
   }
 }

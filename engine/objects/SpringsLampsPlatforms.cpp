@@ -1,6 +1,7 @@
 // Springs set the player's speed in every frame of contact; the lamp post stores the restart point
 // once per act life; the platform carries the player from above and lets the player jump off.
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "engine/objects/Contact.h"
 #include "engine/objects/ItemRules.h"
 
@@ -50,9 +51,9 @@ constexpr double kPlatformJumpSpeed = -6.5;
 void Launch(ZoneForm& z) {
   z.Rolling = 0;
   z.ShieldAction = 0;
-  z.Sprung = -1;
+  z.Sprung = kOn;
   z.AirActionReady = 0;
-  z.Airborne = -1;
+  z.Airborne = kOn;
   z.Flying = 0;
   z.FlightTired = 0;
   z.FlightTimer = 0;
@@ -64,7 +65,7 @@ void Launch(ZoneForm& z) {
 
 void Diagonal(ZoneForm& z, double speedX) {
   if (!Touches(z, kSpringDiagonalBox, ItemLeft(z), ItemTop(z))) return;
-  z.SurfaceMode = 0;
+  z.SurfaceMode = surface::kFloor;
   z.OnCurve = 0;
   z.SpeedY = -kSpringDiagonalSpeed;
   z.SpeedX = speedX;
@@ -92,7 +93,7 @@ void SpringUp(ZoneForm& z, uint8_t /*kind*/) {
 
 void SpringRight(ZoneForm& z, uint8_t /*kind*/) {
   if (!Touches(z, kSpringRightBox, ItemLeft(z), ItemTop(z))) return;
-  z.SurfaceMode = 0;
+  z.SurfaceMode = surface::kFloor;
   z.OnCurve = 0;
   z.SpeedX = kSpringSideSpeed;
   z.RestartSound(kSoundSpring);
@@ -127,7 +128,7 @@ void LampPost(ZoneForm& z, uint8_t /*kind*/) {
     z.CheckpointX = AddSaturated(z.ItemX[i], -static_cast<int>(kCheckpointLeftOfPost));
     z.CheckpointY = ToInt16(z.PlayerY);
     // silent while the act takes no input: the restart at the post touches it again
-    if (z.ControlOn == 1) z.RestartSound(kSoundLamp);
+    if (z.ControlOn == kSet) z.RestartSound(kSoundLamp);
   }
   if (z.ItemTimer[i] > kLampSpinStart && z.ItemTimer[i] <= kLampSpinEnd) z.ItemTimer[i] += 1;
 }
@@ -144,10 +145,10 @@ void Platform(ZoneForm& z, uint8_t /*kind*/) {
     z.SpeedY = 0;
   }
   // a jump pressed in a frame that ended on the ground, wherever the player stands
-  if (z.JumpPressed == -1 && z.Airborne == 0 && z.SpinState != 1 && z.SpinState != 2) {
+  if (z.JumpPressed == kOn && z.Airborne == 0 && z.SpinState != spin::kCrouching && z.SpinState != spin::kCharging) {
     z.SpeedY = kPlatformJumpSpeed;
-    z.Airborne = -1;
-    z.AirActionReady = -1;
+    z.Airborne = kOn;
+    z.AirActionReady = kOn;
     z.Rolling = 0;
     z.RestartSound(kSoundJump);
   }

@@ -1,27 +1,22 @@
 // World limits, the fall out of the world, the death fall and the camera. The camera has no lag and
 // no look-ahead: it follows the player's rounded position and stops at the world's edges.
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 
 namespace orvane {
 
 namespace {
 
-// the centre point the loop riding leaves in SensorX, SensorY
-constexpr Number kCentreX = 20;
-constexpr Number kCentreY = 19;
-
 // the world: 78 x 10 blocks, the player 40 wide and 38 tall
 constexpr Number kWorldRight = 9976;
 constexpr Number kPlayerWidth = 40;
-constexpr Number kWorldBottom = 1280;
 constexpr Number kPlayerHeight = 38;
-constexpr Number kPitFloorY = kWorldBottom - kPlayerHeight;  // 1242: the player rests there while dying
+constexpr Number kPitFloorY = kWorldHeight - kPlayerHeight;  // 1242: the player rests there while dying
 
 // the death fall on the screen
 constexpr Number kPitDeathStartY = 202;
 constexpr Number kDeathLeapSpeedY = -7;
 constexpr Number kDeathOffScreenY = 240;
-constexpr int16_t kDying = 1;
 
 // the view follows the player at screen (140, 100) until the world's edges
 constexpr int kViewFollowX = 140;
@@ -47,14 +42,14 @@ void ZoneForm::WorldLimitsAndCamera() {
   }
 
   // out of the bottom: pinned there, and the death fall starts once
-  if (PlayerY + kPlayerHeight > kWorldBottom) {
+  if (PlayerY + kPlayerHeight > kWorldHeight) {
     Airborne = 0;
     PlayerY = kPitFloorY;
     if (Dying == 0) {
       DeathY = kPitDeathStartY;
       DeathSpeedY = kDeathLeapSpeedY;
     }
-    Dying = kDying;
+    Dying = kSet;
     AirActionReady = 0;
   }
 

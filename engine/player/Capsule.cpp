@@ -2,13 +2,13 @@
 // debris whose fall ends the act. Its drawing is in engine/draw/SignCapsule.cpp; Blit runs the
 // debris's fall between the capsule's drawing and the debris's.
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr int16_t kCapsuleAct = 2;  // only the zone's last act has a capsule
 
 // The top the player stands on, relative to the capsule: the player's middle (x+19) within
 // 16..48, its feet (y+38) within -9..16.

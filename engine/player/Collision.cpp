@@ -2,22 +2,12 @@
 // decides the shape; which values take part in which test is the zone's CollisionTables. Two push
 // points first hold the player below a block it has jumped into, then four sensor points (the feet
 // and the head, left and right) each run seven passes over the blocks around them.
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 
 namespace orvane {
 
 namespace {
-
-constexpr int kBlock = 128;
-constexpr int kMapColumns = 78;
-
-// flags as the rest of the game tests them
-constexpr int16_t kOn = -1;
-constexpr int16_t kSet = 1;
-constexpr int16_t kFacingRight = 40;
-constexpr int16_t kFacingLeft = 0;
-constexpr int16_t kFacingAltRight = 43;
-constexpr int16_t kFacingAltLeft = 0;
 
 // the two push points, relative to the player's corner
 constexpr Number kPushLeftX = 7;

@@ -10,35 +10,12 @@
 // turn it back into the position. Curve heights h are read at whole pixels of the local distance.
 #include <algorithm>
 
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 
 namespace orvane {
 
 namespace {
-
-constexpr int kBlock = 128;
-constexpr int kColumns = 78;
-constexpr Number kCentreX = 20;  // the centre point, from the sprite's top-left corner
-constexpr Number kCentreY = 19;
-
-// Second-layer markers, the same in both zones.
-constexpr int kLowerRight = 6;
-constexpr int kUpperRight = 7;
-constexpr int kLoopStart = 8;
-constexpr int kHoldsCeiling = 9;
-constexpr int kFirstPieceMarker = 6;  // second-layer values below this hold no right-hand piece
-
-// LoopState
-constexpr int16_t kRightHalf = 0;  // outside a loop, or on the way up its right half
-constexpr int16_t kLeftHalf = 1;   // on the way down the left half
-constexpr int16_t kOverTop = 2;    // on the top, heading back left
-constexpr int16_t kBothHalves = 5; // left a piece at floor level: both halves are live
-
-// SurfaceMode
-constexpr int16_t kFloor = 0;
-constexpr int16_t kRightWall = 1;
-constexpr int16_t kCeiling = 2;
-constexpr int16_t kLeftWall = 4;
 
 // Local x where a piece turns from its floor or ceiling part to its wall part: below 65 on the
 // left-hand pieces and above 64 on the right-hand pieces is wall.
@@ -63,6 +40,26 @@ constexpr int kLowerLeftCatchBias = 10;
 constexpr int kLowerLeftCatchStep = 24;
 constexpr Number kLowerRightCatchScale = 24;
 
+// CurvePose: the rider's picture on a curve, a turn in eighths from the floor, over the right-hand
+// wall and the ceiling, and down the left-hand wall.
+constexpr int16_t kPoseFloor = 0;
+constexpr int16_t kPoseFloorToRightWall = 1;
+constexpr int16_t kPoseRightWall = 2;
+constexpr int16_t kPoseRightWallToCeiling = 3;
+constexpr int16_t kPoseCeiling = 4;
+constexpr int16_t kPoseCeilingToLeftWall = 5;
+constexpr int16_t kPoseLeftWall = 6;
+constexpr int16_t kPoseLeftWallToFloor = 7;
+
+// A piece picks the pose by the centre's local x: its left end's pose below firstBelow, the half-way
+// pose between halfAbove and halfBelow, its right end's pose above lastAbove. The bands overlap by
+// a pixel, where the later one wins; on the upper-left piece the pose stays between them.
+struct PoseBands {
+  int firstBelow, halfAbove, halfBelow, lastAbove;
+};
+constexpr PoseBands kPoseBands{55, 54, 96, 95};
+constexpr PoseBands kUpperLeftPoseBands{32, 54, 74, 73};
+
 // The cell under the centre point, taken once at the start of the step.
 struct Cell {
   const ZoneForm& f;
@@ -78,9 +75,15 @@ struct Cell {
 
 bool IsAnyOf(int16_t v, int16_t a, int16_t b) { return v == a || v == b; }
 
+void PoseOnPiece(ZoneForm& f, const Cell& k, const PoseBands& b, int16_t first, int16_t half, int16_t last) {
+  if (f.SensorX < k.left + b.firstBelow) f.CurvePose = first;
+  if (f.SensorX > k.left + b.halfAbove && f.SensorX < k.left + b.halfBelow) f.CurvePose = half;
+  if (f.SensorX > k.left + b.lastAbove) f.CurvePose = last;
+}
+
 void CatchAt(ZoneForm& f, Number surfaceY) {
   f.SensorY = surfaceY;
-  f.OnCurve = 1;
+  f.OnCurve = kSet;
   f.Airborne = 0;
   f.SpeedY = 0;
   f.AirActionReady = 0;
@@ -89,16 +92,16 @@ void CatchAt(ZoneForm& f, Number surfaceY) {
 
 void DropOff(ZoneForm& f) {
   f.OnCurve = 0;
-  f.Airborne = -1;
-  f.SurfaceMode = kFloor;
+  f.Airborne = kOn;
+  f.SurfaceMode = surface::kFloor;
 }
 
 // Lower-left piece: floor y = h(128 - dx), left wall x = 128 - h(dy).
 void RideLowerLeft(ZoneForm& f, const Cell& k) {
-  if (!IsAnyOf(f.LoopState, kLeftHalf, kBothHalves)) return;
+  if (!IsAnyOf(f.LoopState, loop::kLeftHalf, loop::kBothHalves)) return;
   const Number floorY = k.top + k.h(kBlock - k.dx());
   if (f.OnCurve == 0 && f.SensorY > floorY) {
-    if (f.Airborne == -1 && f.SpeedX > kLowerLeftCatchFrom) {
+    if (f.Airborne == kOn && f.SpeedX > kLowerLeftCatchFrom) {
       // Right at the piece's left edge the divisor is 0: the player keeps the speed it has.
       const int divisor = DivRounded(k.dx() + kLowerLeftCatchBias, kLowerLeftCatchStep);
       if (divisor != 0) f.SpeedX = f.SpeedY / divisor;
@@ -108,136 +111,122 @@ void RideLowerLeft(ZoneForm& f, const Cell& k) {
   // In the air the player is off the curve, and off its wall too: a fall that began on the wall
   // (the block collision's edge test) would otherwise keep the wall's mode, and the move would
   // turn the growing fall speed into a sideways flight through the act.
-  if (f.Airborne == -1) {
+  if (f.Airborne == kOn) {
     f.OnCurve = 0;
-    f.SurfaceMode = kFloor;
+    f.SurfaceMode = surface::kFloor;
   }
-  if (f.OnCurve == 1) {
-    if (f.SensorX < k.left + kWallBefore) f.SurfaceMode = kLeftWall;
-    if (f.SensorX > k.left + kWallAfter) f.SurfaceMode = kFloor;
+  if (f.OnCurve == kSet) {
+    if (f.SensorX < k.left + kWallBefore) f.SurfaceMode = surface::kLeftWall;
+    if (f.SensorX > k.left + kWallAfter) f.SurfaceMode = surface::kFloor;
   }
-  if (f.OnCurve == 1 && f.SurfaceMode == kFloor) f.SensorY = k.top + k.h(kBlock - k.dx());
-  if ((f.OnCurve == 1 && f.SurfaceMode == kLeftWall && f.SensorY < k.top + 1 + k.h(kBlock - k.dx())) ||
-      (f.SurfaceMode == kLeftWall && f.SpeedX > 0))
+  if (f.OnCurve == kSet && f.SurfaceMode == surface::kFloor) f.SensorY = k.top + k.h(kBlock - k.dx());
+  if ((f.OnCurve == kSet && f.SurfaceMode == surface::kLeftWall && f.SensorY < k.top + 1 + k.h(kBlock - k.dx())) ||
+      (f.SurfaceMode == surface::kLeftWall && f.SpeedX > 0))
     f.SensorX = k.left + kBlock - k.h(k.dy());
-  // poses: wall, half way, floor
-  if (f.SensorX < k.left + 55) f.CurvePose = 6;
-  if (f.SensorX > k.left + 54 && f.SensorX < k.left + 96) f.CurvePose = 7;
-  if (f.SensorX > k.left + 95) f.CurvePose = 0;
+  PoseOnPiece(f, k, kPoseBands, kPoseLeftWall, kPoseLeftWallToFloor, kPoseFloor);
 }
 
 // Upper-left piece: ceiling y = 128 - h(128 - dx), left wall x = 128 - h(128 - dy).
 void RideUpperLeft(ZoneForm& f, const Cell& k) {
-  if (f.LoopState == kOverTop && f.SpeedX > 0) f.LoopState = kLeftHalf;
-  if (!(IsAnyOf(f.LoopState, kLeftHalf, kOverTop) || f.LoopState == kBothHalves)) return;
+  if (f.LoopState == loop::kOverTop && f.SpeedX > 0) f.LoopState = loop::kLeftHalf;
+  if (!(IsAnyOf(f.LoopState, loop::kLeftHalf, loop::kOverTop) || f.LoopState == loop::kBothHalves)) return;
   const Number ceilingY = k.top + kBlock - k.h(kBlock - k.dx());
   if (f.OnCurve == 0 && f.SensorY < ceilingY) CatchAt(f, ceilingY);
-  if (f.Airborne == -1) f.OnCurve = 0;
-  if (f.OnCurve == 1 && f.SpeedX == 0) DropOff(f);
-  if (f.OnCurve == 1) {
-    if (f.SensorX < k.left + kWallBefore) f.SurfaceMode = kLeftWall;
-    if (f.SensorX > k.left + kWallAfter) f.SurfaceMode = kCeiling;
-    if (f.SensorX > k.left + kOverTopLeft && f.SpeedX < 0) f.LoopState = kOverTop;
+  if (f.Airborne == kOn) f.OnCurve = 0;
+  if (f.OnCurve == kSet && f.SpeedX == 0) DropOff(f);
+  if (f.OnCurve == kSet) {
+    if (f.SensorX < k.left + kWallBefore) f.SurfaceMode = surface::kLeftWall;
+    if (f.SensorX > k.left + kWallAfter) f.SurfaceMode = surface::kCeiling;
+    if (f.SensorX > k.left + kOverTopLeft && f.SpeedX < 0) f.LoopState = loop::kOverTop;
   }
-  if (f.OnCurve == 1 && f.SurfaceMode == kCeiling) f.SensorY = k.top + kBlock - k.h(kBlock - k.dx());
-  if ((f.OnCurve == 1 && f.SurfaceMode == kLeftWall &&
+  if (f.OnCurve == kSet && f.SurfaceMode == surface::kCeiling) f.SensorY = k.top + kBlock - k.h(kBlock - k.dx());
+  if ((f.OnCurve == kSet && f.SurfaceMode == surface::kLeftWall &&
        f.SensorY > k.top + kBlock - 1 - k.h(kBlock - k.dx())) ||
-      (f.SurfaceMode == kLeftWall && f.SpeedX < 0))
+      (f.SurfaceMode == surface::kLeftWall && f.SpeedX < 0))
     f.SensorX = k.left + kBlock - k.h(kBlock - k.dy());
-  // poses: wall, half way, ceiling; between the bands the pose stays
-  if (IsAnyOf(f.LoopState, kLeftHalf, kBothHalves)) {
-    if (f.SensorX < k.left + 32) f.CurvePose = 6;
-    if (f.SensorX > k.left + 54 && f.SensorX < k.left + 74) f.CurvePose = 5;
-    if (f.SensorX > k.left + 73) f.CurvePose = 4;
-  }
+  if (IsAnyOf(f.LoopState, loop::kLeftHalf, loop::kBothHalves))
+    PoseOnPiece(f, k, kUpperLeftPoseBands, kPoseLeftWall, kPoseCeilingToLeftWall, kPoseCeiling);
 }
 
 // The loop's end marker, before and behind it.
 void PassLoopEnd(ZoneForm& f) {
-  f.LoopState = kRightHalf;
-  if (f.SurfaceMode == kFloor) f.OnCurve = 0;
+  f.LoopState = loop::kRightHalf;
+  if (f.SurfaceMode == surface::kFloor) f.OnCurve = 0;
 }
 
 // The centre in a block without a piece: standing still on a curve drops the player, and leaving a
 // piece at floor level makes both halves live.
 void LeaveOntoOpenBlock(ZoneForm& f, const Cell& k) {
-  if (f.SpeedX == 0 && f.OnCurve == 1 && k.b2 == 0) {
-    f.Airborne = -1;
+  if (f.SpeedX == 0 && f.OnCurve == kSet && k.b2 == 0) {
+    f.Airborne = kOn;
     f.OnCurve = 0;
-    if (f.SurfaceMode == kCeiling) f.SpeedX = -f.SpeedX;
-    f.SurfaceMode = kFloor;
+    if (f.SurfaceMode == surface::kCeiling) f.SpeedX = -f.SpeedX;
+    f.SurfaceMode = surface::kFloor;
   }
-  if (k.b2 < kFirstPieceMarker && f.SurfaceMode == kFloor) {
-    f.LoopState = kBothHalves;
+  if (k.b2 < fore::kFirstPiece && f.SurfaceMode == surface::kFloor) {
+    f.LoopState = loop::kBothHalves;
     f.OnCurve = 0;
   }
 }
 
 // Lower-right piece: floor y = h(dx), right wall x = h(dy).
 void RideLowerRight(ZoneForm& f, const Cell& k) {
-  if (!IsAnyOf(f.LoopState, kRightHalf, kBothHalves)) return;
+  if (!IsAnyOf(f.LoopState, loop::kRightHalf, loop::kBothHalves)) return;
   const Number floorY = k.top + k.h(k.dx());
   if (f.OnCurve == 0 && f.SensorY > floorY) {
     // Near the piece's right edge the wall is all but upright and the divisor all but 0: a fall
     // caught there would become a speed of fifty or more that throws the player down through the
     // ground. As on the lower-left piece, the fall turns at most into its own speed.
-    if (f.Airborne == -1 && f.SpeedX < kLowerRightCatchBelow)
+    if (f.Airborne == kOn && f.SpeedX < kLowerRightCatchBelow)
       f.SpeedX = -kLowerRightCatchScale * f.SpeedY / std::max<Number>(kBlock - k.dx(), kLowerRightCatchScale);
     CatchAt(f, floorY);
   }
   // In the air the player is off the curve, and off its wall too: a fall that began on the wall
   // (the block collision's edge test) would otherwise keep the wall's mode, and the move would
   // turn the growing fall speed into a sideways flight through the act.
-  if (f.Airborne == -1) {
+  if (f.Airborne == kOn) {
     f.OnCurve = 0;
-    f.SurfaceMode = kFloor;
+    f.SurfaceMode = surface::kFloor;
   }
-  if (f.OnCurve == 1) {
-    if (f.SensorX < k.left + kWallBefore) f.SurfaceMode = kFloor;
-    if (f.SensorX > k.left + kWallAfter) f.SurfaceMode = kRightWall;
+  if (f.OnCurve == kSet) {
+    if (f.SensorX < k.left + kWallBefore) f.SurfaceMode = surface::kFloor;
+    if (f.SensorX > k.left + kWallAfter) f.SurfaceMode = surface::kRightWall;
   }
-  if (f.OnCurve == 1 && f.SurfaceMode == kFloor) f.SensorY = k.top + k.h(k.dx());
-  if ((f.OnCurve == 1 && f.SurfaceMode == kRightWall && f.SensorY < k.top + 1 + k.h(k.dx())) ||
-      (f.SurfaceMode == kRightWall && f.SpeedX < 0))
+  if (f.OnCurve == kSet && f.SurfaceMode == surface::kFloor) f.SensorY = k.top + k.h(k.dx());
+  if ((f.OnCurve == kSet && f.SurfaceMode == surface::kRightWall && f.SensorY < k.top + 1 + k.h(k.dx())) ||
+      (f.SurfaceMode == surface::kRightWall && f.SpeedX < 0))
     f.SensorX = k.left + k.h(k.dy());
-  // poses: floor, half way, wall
-  if (f.SensorX < k.left + 55) f.CurvePose = 0;
-  if (f.SensorX > k.left + 54 && f.SensorX < k.left + 96) f.CurvePose = 1;
-  if (f.SensorX > k.left + 95) f.CurvePose = 2;
+  PoseOnPiece(f, k, kPoseBands, kPoseFloor, kPoseFloorToRightWall, kPoseRightWall);
 }
 
 // Upper-right piece: ceiling y = 128 - h(dx), right wall x = h(128 - dy).
 void RideUpperRight(ZoneForm& f, const Cell& k) {
-  if (f.LoopState == kOverTop && f.SpeedX < 0) f.LoopState = kRightHalf;
-  if (!(IsAnyOf(f.LoopState, kRightHalf, kOverTop) || f.LoopState == kBothHalves)) return;
+  if (f.LoopState == loop::kOverTop && f.SpeedX < 0) f.LoopState = loop::kRightHalf;
+  if (!(IsAnyOf(f.LoopState, loop::kRightHalf, loop::kOverTop) || f.LoopState == loop::kBothHalves)) return;
   const Number ceilingY = k.top + kBlock - k.h(k.dx());
   if (f.OnCurve == 0 && f.SensorY < ceilingY) CatchAt(f, ceilingY);
-  if (f.Airborne == -1) f.OnCurve = 0;
-  if (f.OnCurve == 1 && f.SpeedX == 0) DropOff(f);
-  if (f.OnCurve == 1) {
-    if (f.SensorX > k.left + kWallAfter) f.SurfaceMode = kRightWall;
-    if (f.SensorX < k.left + kWallBefore) f.SurfaceMode = kCeiling;
-    if (f.SensorX < k.left + kOverTopRight && f.SpeedX > 0) f.LoopState = kOverTop;
+  if (f.Airborne == kOn) f.OnCurve = 0;
+  if (f.OnCurve == kSet && f.SpeedX == 0) DropOff(f);
+  if (f.OnCurve == kSet) {
+    if (f.SensorX > k.left + kWallAfter) f.SurfaceMode = surface::kRightWall;
+    if (f.SensorX < k.left + kWallBefore) f.SurfaceMode = surface::kCeiling;
+    if (f.SensorX < k.left + kOverTopRight && f.SpeedX > 0) f.LoopState = loop::kOverTop;
   }
-  if (f.OnCurve == 1 && f.SurfaceMode == kCeiling) f.SensorY = k.top + kBlock - k.h(k.dx());
-  if ((f.OnCurve == 1 && f.SurfaceMode == kRightWall && f.SensorY > k.top + kBlock - 1 - k.h(k.dx())) ||
-      (f.SurfaceMode == kRightWall && f.SpeedX > 0))
+  if (f.OnCurve == kSet && f.SurfaceMode == surface::kCeiling) f.SensorY = k.top + kBlock - k.h(k.dx());
+  if ((f.OnCurve == kSet && f.SurfaceMode == surface::kRightWall && f.SensorY > k.top + kBlock - 1 - k.h(k.dx())) ||
+      (f.SurfaceMode == surface::kRightWall && f.SpeedX > 0))
     f.SensorX = k.left + k.h(kBlock - k.dy());
-  // poses: ceiling, half way, wall
-  if (IsAnyOf(f.LoopState, kRightHalf, kBothHalves)) {
-    if (f.SensorX < k.left + 55) f.CurvePose = 4;
-    if (f.SensorX > k.left + 54 && f.SensorX < k.left + 96) f.CurvePose = 3;
-    if (f.SensorX > k.left + 95) f.CurvePose = 2;
-  }
+  if (IsAnyOf(f.LoopState, loop::kRightHalf, loop::kBothHalves))
+    PoseOnPiece(f, k, kPoseBands, kPoseCeiling, kPoseRightWallToCeiling, kPoseRightWall);
 }
 
 // A loop-start marker: the left half is live from here, and a player met on a ceiling turns over.
 void PassLoopStart(ZoneForm& f) {
-  f.LoopState = kLeftHalf;
+  f.LoopState = loop::kLeftHalf;
   f.OnCurve = 0;
-  if (f.SurfaceMode == kCeiling) {
+  if (f.SurfaceMode == surface::kCeiling) {
     f.SpeedX = -f.SpeedX;
-    f.SurfaceMode = kFloor;
+    f.SurfaceMode = surface::kFloor;
   }
 }
 
@@ -256,22 +245,22 @@ void ThrowOrSlide(ZoneForm& f, int up, int16_t wallMode) {
 
 // Leaving a pipe upwards (or a ceiling downwards) into the air.
 void LaunchAndDrop(ZoneForm& f, const LoopTables& t, const Cell& k) {
-  const int here = k.r * kColumns + k.c;
+  const int here = k.r * kMapColumns + k.c;
   const bool high = f.SensorY < k.top + kLaunchAbove;
   if (t.openRight.Contains(f.BlockMap[here + 1]) && !t.keepsRightPipe.Contains(k.b1) &&
-      f.BlockMap2[here + 1] < kFirstPieceMarker && f.OnCurve == 1 && high && f.SurfaceMode < kCeiling)
-    ThrowOrSlide(f, +1, kRightWall);
-  if (t.openLeft.Contains(f.BlockMap[here - 1]) && k.b2 < kFirstPieceMarker && f.OnCurve == 1 && high &&
-      f.SurfaceMode > kCeiling)
-    ThrowOrSlide(f, -1, kLeftWall);
+      f.BlockMap2[here + 1] < fore::kFirstPiece && f.OnCurve == kSet && high && f.SurfaceMode < surface::kCeiling)
+    ThrowOrSlide(f, +1, surface::kRightWall);
+  if (t.openLeft.Contains(f.BlockMap[here - 1]) && k.b2 < fore::kFirstPiece && f.OnCurve == kSet && high &&
+      f.SurfaceMode > surface::kCeiling)
+    ThrowOrSlide(f, -1, surface::kLeftWall);
   // off a ceiling with nothing above to hold the player
-  if (t.openAbove.Contains(f.BlockMap[here - kColumns]) && !t.keepsCeiling.Contains(k.b1) && f.OnCurve == 1 &&
-      f.SurfaceMode == kCeiling && f.BlockMap2[here - kColumns] != kHoldsCeiling) {
+  if (t.openAbove.Contains(f.BlockMap[here - kMapColumns]) && !t.keepsCeiling.Contains(k.b1) && f.OnCurve == kSet &&
+      f.SurfaceMode == surface::kCeiling && f.BlockMap2[here - kMapColumns] != fore::kHoldsCeiling) {
     f.OnCurve = 0;
-    f.Airborne = -1;
+    f.Airborne = kOn;
     f.SpeedX = -f.SpeedX;
     f.SpeedY = 0;
-    f.SurfaceMode = kFloor;
+    f.SurfaceMode = surface::kFloor;
   }
 }
 
@@ -285,7 +274,7 @@ void ZoneForm::LoopRiding() {
   SensorY = PlayerY + kCentreY;
   const int c = DivRounded(SensorX, kBlock);
   const int r = DivRounded(SensorY, kBlock);
-  const Cell k{*this, c, r, c * kBlock, r * kBlock, BlockMap[r * kColumns + c], BlockMap2[r * kColumns + c]};
+  const Cell k{*this, c, r, c * kBlock, r * kBlock, BlockMap[r * kMapColumns + c], BlockMap2[r * kMapColumns + c]};
 
   // left-hand pieces, or the open block
   if (t.empty.Contains(k.b1)) LeaveOntoOpenBlock(*this, k);
@@ -294,9 +283,9 @@ void ZoneForm::LoopRiding() {
   else if (k.b1 == t.loopEnd) PassLoopEnd(*this);
 
   // right-hand pieces and the loop start
-  if (k.b2 == kLowerRight) RideLowerRight(*this, k);
-  else if (k.b2 == kUpperRight) RideUpperRight(*this, k);
-  else if (k.b2 == kLoopStart) PassLoopStart(*this);
+  if (k.b2 == fore::kLowerRight) RideLowerRight(*this, k);
+  else if (k.b2 == fore::kUpperRight) RideUpperRight(*this, k);
+  else if (k.b2 == fore::kLoopStart) PassLoopStart(*this);
 
   LaunchAndDrop(*this, t, k);
 }

@@ -1,27 +1,12 @@
 // The player's frame: keys and states, the running rules, air moves and the jump, gravity, ground
 // states, then the move, the block collision, the items and the tail of the frame.
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 
 namespace orvane {
 
 namespace {
-
-// flags as the rest of the game tests them
-constexpr int16_t kOn = -1;  // keys, JumpPressed, JumpLatch, Airborne, AirActionReady, Flying, FlightTired
-constexpr int16_t kSet = 1;  // OnCurve, Rolling, ShieldUsed, Dying, ControlOn
-
-constexpr int16_t kFacingRight = 40;
-constexpr int16_t kFacingLeft = 0;
-constexpr int16_t kFacingAltRight = 43;
-constexpr int16_t kFacingAltLeft = 0;
-
-constexpr uint8_t kZinto = 0;
-constexpr uint8_t kKubo = 1;
-
-// spin states
-constexpr int16_t kCrouching = 1;
-constexpr int16_t kCharging = 2;
 
 // shields and their moves
 constexpr int16_t kDoubleJumpShield = 1;
@@ -64,18 +49,6 @@ constexpr Number kFlightSinkLimit = 5;
 // the death fall
 constexpr Number kDeathFallGravity = 0.2;
 
-// surface modes
-constexpr int16_t kFloor = 0;
-constexpr int16_t kRightWall = 1;
-constexpr int16_t kCeiling = 2;
-constexpr int16_t kStill = 3;
-constexpr int16_t kLeftWall = 4;
-constexpr int16_t kLastLeftWallMode = 5;
-
-// the centre point that the loop riding and the world limits work on
-constexpr Number kCentreX = 20;
-constexpr Number kCentreY = 19;
-
 }  // namespace
 
 void ZoneForm::Movement() {
@@ -88,8 +61,8 @@ void ZoneForm::Movement() {
   MovePlayer();
   CollideWithBlocks();
   ItemWalk();
-  if (Invulnerable == -1) HurtBlink();
-  if (LostRingsActive == -1) MoveLostRings();
+  if (Invulnerable == kOn) HurtBlink();
+  if (LostRingsActive == kOn) MoveLostRings();
   CapsuleStep();
   if (zone_.hasSand) SandStep();
   // the loop riding and the world limits work on the centre point
@@ -109,7 +82,7 @@ void ZoneForm::ReadKeys() {
   }
 
   // Left and Right; Right wins when both are held
-  const bool steering = SpinState != kCrouching && Dying == 0 && ControlOn == kSet && Rolling == 0;
+  const bool steering = SpinState != spin::kCrouching && Dying == 0 && ControlOn == kSet && Rolling == 0;
   if (steering && keys.KeyDown(platform::Key::Left)) {
     KeyLeft = kOn;
     KeyDown = 0;
@@ -156,15 +129,15 @@ void ZoneForm::RunningRules() {
   if (keys.KeyDown(platform::Key::Right) && ControlOn == kSet && Rolling == kSet && SpeedX < 0) SpeedX += kRollPush;
 
   // running right, or slowing down from the right
-  if (KeyRight == kOn && SpeedX < kRunTopSpeed && Rolling == 0 && SpinState != kCharging)
+  if (KeyRight == kOn && SpeedX < kRunTopSpeed && Rolling == 0 && SpinState != spin::kCharging)
     SpeedX += kRunAcceleration;
-  else if (SpeedX > 0 && Rolling == 0 && SpinState != kCharging)
+  else if (SpeedX > 0 && Rolling == 0 && SpinState != spin::kCharging)
     SpeedX -= kRunSlowDown;
 
   // running left, or slowing down from the left
-  if (KeyLeft == kOn && SpeedX > -kRunTopSpeed && Rolling == 0 && SpinState != kCharging)
+  if (KeyLeft == kOn && SpeedX > -kRunTopSpeed && Rolling == 0 && SpinState != spin::kCharging)
     SpeedX -= kRunAcceleration;
-  else if (SpeedX < 0 && Rolling == 0 && SpinState != kCharging)
+  else if (SpeedX < 0 && Rolling == 0 && SpinState != spin::kCharging)
     SpeedX += kRunSlowDown;
 
   // a crawl with no key held stops
@@ -224,22 +197,22 @@ void ZoneForm::AirMovesAndJump() {
     SpeedY = kFlightLift;
 
   // the jump, by the surface the player stands on
-  if (JumpPressed == kOn && Airborne == 0 && SpinState != kCrouching && SpinState != kCharging) {
-    if (SurfaceMode == kFloor) {
+  if (JumpPressed == kOn && Airborne == 0 && SpinState != spin::kCrouching && SpinState != spin::kCharging) {
+    if (SurfaceMode == surface::kFloor) {
       SpeedY = kJumpFloorSpeedY;
-    } else if (SurfaceMode == kRightWall) {
+    } else if (SurfaceMode == surface::kRightWall) {
       SpeedY = kJumpWallSpeedY;
       SpeedX = -kJumpWallSpeedX;
-    } else if (SurfaceMode == kCeiling) {
+    } else if (SurfaceMode == surface::kCeiling) {
       SpeedY = kJumpCeilingSpeedY;
-    } else if (SurfaceMode >= kStill && SurfaceMode <= kLastLeftWallMode) {
+    } else if (SurfaceMode >= surface::kStill && SurfaceMode <= surface::kLastLeftWall) {
       SpeedY = kJumpWallSpeedY;
       SpeedX = kJumpWallSpeedX;
     }
     Airborne = kOn;
     AirActionReady = kOn;
     OnCurve = 0;
-    SurfaceMode = kFloor;
+    SurfaceMode = surface::kFloor;
     Rolling = 0;
     RestartSound(kSoundJump);
   }
@@ -266,7 +239,7 @@ void ZoneForm::GroundStates() {
     if (ShieldAction == kDashUnderWay) ShieldAction = 0;
     if (ShieldAction == kBounceUnderWay) {
       // the bounce shield throws the player back up, ready to dive again
-      SurfaceMode = kFloor;
+      SurfaceMode = surface::kFloor;
       OnCurve = 0;
       RestartSound(kSoundBuse);
       ShieldAction = 0;
@@ -277,7 +250,7 @@ void ZoneForm::GroundStates() {
   }
 
   // roll start
-  if (KeyDown == kOn && Rolling == 0 && SpeedX != 0 && Airborne == 0 && SpinState != kCharging) {
+  if (KeyDown == kOn && Rolling == 0 && SpeedX != 0 && Airborne == 0 && SpinState != spin::kCharging) {
     RestartSound(kSoundRoll);
     Rolling = kSet;
   }
@@ -291,19 +264,19 @@ void ZoneForm::GroundStates() {
   }
 
   // crouch
-  if (KeyDown == kOn && Rolling == 0 && SpeedX == 0 && Airborne == 0 && JumpPressed == 0 && SpinState != kCharging)
-    SpinState = kCrouching;
+  if (KeyDown == kOn && Rolling == 0 && SpeedX == 0 && Airborne == 0 && JumpPressed == 0 && SpinState != spin::kCharging)
+    SpinState = spin::kCrouching;
 
   // spin charge: a jump press while crouching
   if (KeyDown == kOn && Rolling == 0 && SpeedX == 0 && Airborne == 0 && JumpPressed == kOn &&
-      SpinState == kCrouching) {
+      SpinState == spin::kCrouching) {
     RestartSound(kSoundSpin);
-    SpinState = kCharging;
+    SpinState = spin::kCharging;
   }
 
   // spin release: letting go of Down launches the roll
-  if (KeyDown == 0 && Rolling == 0 && SpeedX == 0 && Airborne == 0 && SpinState == kCharging) {
-    SpinState = 0;
+  if (KeyDown == 0 && Rolling == 0 && SpeedX == 0 && Airborne == 0 && SpinState == spin::kCharging) {
+    SpinState = spin::kNone;
     Rolling = kSet;
     StopSound(kSoundSpin);
     RestartSound(kSoundRel);
@@ -312,25 +285,25 @@ void ZoneForm::GroundStates() {
   }
 
   // crouch end
-  if (SpinState == kCrouching && KeyDown == 0 && SpeedX == 0) SpinState = 0;
+  if (SpinState == spin::kCrouching && KeyDown == 0 && SpeedX == 0) SpinState = spin::kNone;
 }
 
 void ZoneForm::MovePlayer() {
   // SpeedX runs along the surface, SpeedY across it
   switch (SurfaceMode) {
-    case kFloor:
+    case surface::kFloor:
       PlayerX += SpeedX;
       PlayerY += SpeedY;
       break;
-    case kRightWall:
+    case surface::kRightWall:
       PlayerX += SpeedY;
       PlayerY -= SpeedX;
       break;
-    case kCeiling:
+    case surface::kCeiling:
       PlayerX -= SpeedX;
       PlayerY += SpeedY;
       break;
-    case kLeftWall:
+    case surface::kLeftWall:
       PlayerX += SpeedY;
       PlayerY += SpeedX;
       break;

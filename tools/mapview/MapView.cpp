@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 
+#include "engine/core/Vocabulary.h"
 #include "platform/headless/Headless.h"
 #include "platform/video/Png.h"
 #include "tools/common/CommandLine.h"
@@ -14,9 +15,6 @@ namespace orvane {
 
 namespace {
 
-constexpr int kBlock = 128;
-constexpr int kColumns = 78;
-constexpr int kRows = 10;  // rows -1 and 10 are never drawn
 constexpr int kScreenW = 320;
 constexpr int kScreenH = 240;
 // Where nothing is drawn: a quiet slate that the sheets' dark outlines still stand out from.
@@ -106,10 +104,10 @@ platform::Surface Shrink(const platform::Surface& s, int k) {
 }  // namespace
 
 platform::Surface RenderAct(ZoneForm& f, const MapViewOptions& options) {
-  const int width = kColumns * kBlock, height = kRows * kBlock;
+  const int width = kWorldWidth, height = kWorldHeight;  // rows -1 and 10 are never drawn
   platform::Surface act(width, height);
   // no title card: Parallax would run its motion
-  f.ControlOn = 1;
+  f.ControlOn = kSet;
   for (int y = 0; y < height; y += kScreenH)
     for (int x = 0; x < width; x += kScreenW) {
       DrawScreen(f, x, y, options.background);

@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "engine/core/Vocabulary.h"
 #include "tools/common/CommandLine.h"
 #include "tools/runfind/RunPlay.h"
 
@@ -30,8 +31,6 @@ using runs::ZoneState;
 // while; every cell it reaches first (or sooner than before) enters the archive. A death ends the
 // walk and keeps nothing.
 constexpr int kCellSize = 64;
-constexpr int kBlock = 128;
-constexpr int kMiddleX = 20, kMiddleY = 19;  // the player's middle from its position
 constexpr int kCellRowsAbove = 2;          // rows above the world's top (the player may fly there)
 constexpr double kFrontierSpread = 6;      // cells behind the farthest one weigh e times less per 6
 constexpr int kWalksPerDraw = 64;          // walks between two recomputations of the weights
@@ -309,8 +308,8 @@ bool Search::Walk(size_t from) {
         ++frames_;
         const ZoneForm& f = game_.form();
         if (o_.traps && f.Dying == 0 && (std::abs(f.PlayerX - x) > kLeap || std::abs(f.PlayerY - y) > kLeap)) {
-          const std::pair<int, int> block{static_cast<int>(std::floor((x + kMiddleX) / kBlock)),
-                                          static_cast<int>(std::floor((y + kMiddleY) / kBlock))};
+          const std::pair<int, int> block{static_cast<int>(std::floor((x + kCentreX) / kBlock)),
+                                          static_cast<int>(std::floor((y + kCentreY) / kBlock))};
           if (!glitches_.count(block)) {
             spans_.push_back({parent, start, i, held});
             glitches_[block] = {static_cast<int32_t>(spans_.size() - 1), game_.frame(), x, y, f.PlayerX, f.PlayerY};
@@ -477,8 +476,8 @@ void Search::ReportTraps() {
     const Cell& c = cells_[i];
     if (toEnd[i] || c.chosen < kTrapMinChosen || c.state.Airborne != 0) continue;
     // the block of the player's middle
-    Place& p = places[{static_cast<int>(std::floor((c.x + kMiddleX) / kBlock)),
-                       static_cast<int>(std::floor((c.y + kMiddleY) / kBlock))}];
+    Place& p = places[{static_cast<int>(std::floor((c.x + kCentreX) / kBlock)),
+                       static_cast<int>(std::floor((c.y + kCentreY) / kBlock))}];
     if (p.cells == 0 || c.frame < p.frame) {
       p.x = c.x;
       p.y = c.y;

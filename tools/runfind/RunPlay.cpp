@@ -8,6 +8,7 @@
 
 #include "assets/levels/ItemKinds.h"
 #include "assets/levels/Levels.h"
+#include "engine/core/Vocabulary.h"
 #include "zones/ZoneProgram.h"
 
 namespace orvane::runs {
@@ -62,7 +63,6 @@ constexpr double kFeetY = 38;
 // Feet a few pixels above a block's top still stand on it (a slope's or step's surface lies inside
 // its block, and the feet may rest a fraction above the surface).
 constexpr double kFeetSlack = 8;
-constexpr int16_t kOn = -1;
 
 levels::Level LevelOf(const RunName& run) {
   const levels::Zone zone = run.LevelZone();
@@ -234,7 +234,7 @@ RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const f
     const int16_t shield = f.ShieldKind;
     game.Step(script.HeldAt(game.frame() + 1));
     if (game.ended()) break;
-    if (f.Dying == 1 && dying == 0) ++o.deaths;
+    if (f.Dying == kSet && dying == 0) ++o.deaths;
     // a hit scatters the rings (the hurt clock starts) or takes the shield; the act's restart
     // takes the shield too, but only after a death or at the act's end
     if ((f.HurtTimer != 0 && hurt == 0) || (shield != 0 && f.ShieldKind == 0 && f.ActIndex == run.act && f.Dying == 0 && dying == 0))
@@ -383,7 +383,7 @@ RunOutcome PlayFirstTime(const RunName& run, const fs::path& data, long limit, p
     lastHeld = held;
     game.Step(held);
     if (game.ended()) break;
-    if (f.Dying == 1 && dying == 0) ++o.deaths;
+    if (f.Dying == kSet && dying == 0) ++o.deaths;
     dying = f.Dying;
     heldUp = std::abs(f.PlayerX - lastX) < 1 && f.Dying == 0 ? heldUp + 1 : 0;
     lastX = f.PlayerX;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/core/FieldAccess.h"
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 #include "platform/headless/Headless.h"
 #include "platform/system/Error.h"
@@ -155,18 +156,18 @@ class Watch {
     Range("Facing", f.Facing, 0, 40, {0, 40});
     Range("FacingAlt", f.FacingAlt, 0, 43, {0, 43});
     Range("SpringPose", f.SpringPose, 0, 32, {0, 32});
-    const bool sheetPose = f.Dying == 1 || (f.OnCurve == 0 || f.Rolling == 1);
+    const bool sheetPose = f.Dying == kSet || (f.OnCurve == 0 || f.Rolling == kSet);
     if (sheetPose) {
       if (f.Character == 1) {
         const int frame = f.PlayerAnim == 3 ? f.AltBallFrame : f.PlayerFrame;
         InSheet(f.PlayerAnim == 3 ? "AltBallFrame" : "PlayerFrame", frame, frame * kKuboCellH,
                 frame * kKuboCellH + kKuboCellH + f.SpringPose, f.PlayerSheet.Height());
       } else {
-        const int bottom = f.PlayerFrame * kZintoCellH + kZintoCellH + f.SpringPose + (f.Dying == 1 ? kZintoDyingRows : 0);
+        const int bottom = f.PlayerFrame * kZintoCellH + kZintoCellH + f.SpringPose + (f.Dying == kSet ? kZintoDyingRows : 0);
         InSheet("PlayerFrame", f.PlayerFrame, f.PlayerFrame * kZintoCellH, bottom, f.PlayerSheet.Height());
       }
     }
-    if (f.Dying == 0 && f.OnCurve == 1 && f.Rolling == 0)
+    if (f.Dying == 0 && f.OnCurve == kSet && f.Rolling == 0)
       InSheet("PlayerFrame (curve pose)", f.PlayerFrame, f.PlayerFrame * kCurveCell,
               f.PlayerFrame * kCurveCell + kCurveCell, f.CurveSheet.Height());
     if (f.ShieldKind > 0 && f.InvincibleTimer == 0 && f.ShieldAction != 1)
@@ -294,7 +295,7 @@ bool SoakAct(const ZoneTables& zone, int act, int character, const Options& o, s
         t.furthestX = std::max(t.furthestX, form.PlayerX);
         t.lastX = form.PlayerX;
         t.lastY = form.PlayerY;
-        const bool inPlay = form.ControlOn == 1 && form.Dying == 0 && form.ActDone == 0;
+        const bool inPlay = form.ControlOn == kSet && form.Dying == 0 && form.ActDone == 0;
         if (inPlay && form.PlayerX == stillX && form.PlayerY == stillY) {
           if (o.stuckAfter > 0 && ++stillFrames >= o.stuckAfter)
             throw Fault{"the player has not moved from (" + std::to_string(stillX) + ", " + std::to_string(stillY) +
@@ -304,8 +305,8 @@ bool SoakAct(const ZoneTables& zone, int act, int character, const Options& o, s
           stillY = form.PlayerY;
           stillFrames = 0;
         }
-        if (form.Dying == 1 && !dying) ++t.deaths;
-        dying = form.Dying == 1;
+        if (form.Dying == kSet && !dying) ++t.deaths;
+        dying = form.Dying == kSet;
         if (o.progressEvery > 0 && t.frames % o.progressEvery == 0 && t.frames < o.frames)
           PrintFigures(out, zone, act, character, t, elapsed(), CpuSeconds() - cpu0, "");
       }
