@@ -46,7 +46,7 @@ void ZoneForm::InitSurfaces() {
   // given back does not turn a player who faces left round to the right (which would also send his
   // spin launch, his dash and the throw-back of a hit the wrong way).
   const bool startUp = Running == 0;
-  if (Character == 0) {
+  if (Character == kZinto) {
     load(PlayerSheet, "Data/Player.bmp", 80, 1335);
     load(CurveSheet, "Data/Zloop.bmp", 88, 1408);
     if (startUp) Facing = kFacingRight;

@@ -71,8 +71,8 @@ void ZoneForm::RunZone() {
   }
   PutLetters(ActLine2, 1, "PASSED   ");
   for (int f = 0; f < 4; ++f) SignFrameRow[f] = static_cast<int16_t>(f);
-  PutLetters(ActLine1, 2, Character == 0 ? "ZINTO HAS" : "KUBO HAS");
-  SignFrameRow[4] = Character == 0 ? 4 : 5;
+  PutLetters(ActLine1, 2, Character == kZinto ? "ZINTO HAS" : "KUBO HAS");
+  SignFrameRow[4] = Character == kZinto ? 4 : 5;
   if (zone_.setsHopOffsetB) HopOffsetB = kHopOffsetBStart;
 
   InitSurfaces();

@@ -149,7 +149,8 @@ void ZoneForm::Animation() {
 
   // states from the flags, later ones winning
   if (AirActionReady == kOn && Sprung == 0) PlayerAnim = anim::kBall;
-  if (KeyLeft == kOn && Airborne == 0 && HurtRecoil == 0 && Sprung == 0 && SpeedX > kSkidFrom) PlayerAnim = anim::kSkidding;
+  if (KeyLeft == kOn && Airborne == 0 && HurtRecoil == 0 && Sprung == 0 && SpeedX > kSkidFrom)
+    PlayerAnim = anim::kSkidding;
   if (KeyRight == kOn && Airborne == 0 && HurtRecoil == 0 && Sprung == 0 && SpeedX < -kSkidFrom)
     PlayerAnim = anim::kSkidding;
   if (HurtRecoil == kOn) PlayerAnim = anim::kHurt;

@@ -264,7 +264,8 @@ void ZoneForm::GroundStates() {
   }
 
   // crouch
-  if (KeyDown == kOn && Rolling == 0 && SpeedX == 0 && Airborne == 0 && JumpPressed == 0 && SpinState != spin::kCharging)
+  if (KeyDown == kOn && Rolling == 0 && SpeedX == 0 && Airborne == 0 && JumpPressed == 0 &&
+      SpinState != spin::kCharging)
     SpinState = spin::kCrouching;
 
   // spin charge: a jump press while crouching

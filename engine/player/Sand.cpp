@@ -45,8 +45,8 @@ void ZoneForm::SandStep() {
   };
 
   // sand in the block below, once the feet are more than 4 pixels into it
-  if (fore::kSandToTop.Contains(BlockMap2[(r + 1) * kMapColumns + c]) && PlayerY + kFeetY > top + kBlock + kIntoBlockBelow &&
-      SpeedY > 0)
+  if (fore::kSandToTop.Contains(BlockMap2[(r + 1) * kMapColumns + c]) &&
+      PlayerY + kFeetY > top + kBlock + kIntoBlockBelow && SpeedY > 0)
     sink();
 
   // sand in the own block

@@ -158,12 +158,13 @@ class Watch {
     Range("SpringPose", f.SpringPose, 0, 32, {0, 32});
     const bool sheetPose = f.Dying == kSet || (f.OnCurve == 0 || f.Rolling == kSet);
     if (sheetPose) {
-      if (f.Character == 1) {
-        const int frame = f.PlayerAnim == 3 ? f.AltBallFrame : f.PlayerFrame;
-        InSheet(f.PlayerAnim == 3 ? "AltBallFrame" : "PlayerFrame", frame, frame * kKuboCellH,
+      if (f.Character == kKubo) {
+        const int frame = f.PlayerAnim == anim::kBall ? f.AltBallFrame : f.PlayerFrame;
+        InSheet(f.PlayerAnim == anim::kBall ? "AltBallFrame" : "PlayerFrame", frame, frame * kKuboCellH,
                 frame * kKuboCellH + kKuboCellH + f.SpringPose, f.PlayerSheet.Height());
       } else {
-        const int bottom = f.PlayerFrame * kZintoCellH + kZintoCellH + f.SpringPose + (f.Dying == kSet ? kZintoDyingRows : 0);
+        const int bottom =
+            f.PlayerFrame * kZintoCellH + kZintoCellH + f.SpringPose + (f.Dying == kSet ? kZintoDyingRows : 0);
         InSheet("PlayerFrame", f.PlayerFrame, f.PlayerFrame * kZintoCellH, bottom, f.PlayerSheet.Height());
       }
     }
