@@ -2,45 +2,53 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <utility>
+
+#include "zones/ZoneFacts.h"
 
 namespace levels {
 
 namespace {
 
-void Mark(std::array<Shape, 256>& table, std::initializer_list<int> values, Shape shape) {
-  for (int v : values) table[static_cast<size_t>(v)] = shape;
-}
-
-void MarkRange(std::array<Shape, 256>& table, int from, int to, Shape shape) {
-  for (int v = from; v <= to; ++v) table[static_cast<size_t>(v)] = shape;
+// The shapes of the values 0..lastValue from the zone's facts; a value in none of its sets is open.
+ZoneValues FromFacts(Zone zone, const orvane::ZoneFacts& facts, int actCount) {
+  const orvane::BlockShapes& s = facts.shapes;
+  const std::pair<const orvane::ValueSet&, Shape> byShape[] = {
+      {s.full, Shape::Full},
+      {s.platform, Shape::Platform},
+      {s.stepLeftHigh, Shape::StepLeftHigh},
+      {s.stepLow64, Shape::Step64_96},
+      {s.stepRightHigh, Shape::StepRightHigh},
+      {s.step96Low64, Shape::Step96_64},
+      {s.slopeUpUpper, Shape::RiseUpper},
+      {s.slopeUpLower, Shape::RiseLower},
+      {s.slopeDownUpper, Shape::FallUpper},
+      {s.slopeDownLower, Shape::FallLower},
+      {s.wallOnly, Shape::WallOnly},
+  };
+  ZoneValues z{};
+  z.zone = zone;
+  z.maxMainValue = facts.lastValue;
+  z.loopLowerLeft = static_cast<uint8_t>(facts.loop.lowerLeft);
+  z.loopUpperLeft = static_cast<uint8_t>(facts.loop.upperLeft);
+  z.loopEnd = static_cast<uint8_t>(facts.loop.end);
+  z.actCount = actCount;
+  z.shape.fill(Shape::Invalid);
+  for (int v = 0; v <= facts.lastValue; ++v) {
+    Shape& shape = z.shape[static_cast<size_t>(v)];
+    shape = Shape::Empty;
+    for (const auto& [values, valueShape] : byShape)
+      if (values.Contains(v)) shape = valueShape;
+  }
+  z.shape[z.loopLowerLeft] = Shape::LoopLowerLeft;
+  z.shape[z.loopUpperLeft] = Shape::LoopUpperLeft;
+  z.shape[z.loopEnd] = Shape::LoopEnd;
+  for (int v = 0; v < 256; ++v) z.openRightOfPipe[static_cast<size_t>(v)] = facts.openRightOfPipe.Contains(v);
+  return z;
 }
 
 ZoneValues MakePlumVale() {
-  ZoneValues z{};
-  z.zone = Zone::PlumVale;
-  z.maxMainValue = 67;
-  z.loopLowerLeft = 65;
-  z.loopUpperLeft = 66;
-  z.loopEnd = 67;
-  z.actCount = 1;
-  z.shape.fill(Shape::Invalid);
-  MarkRange(z.shape, 0, 67, Shape::Empty);
-  Mark(z.shape, {1, 2}, Shape::Full);
-  Mark(z.shape, {3, 20, 36, 51}, Shape::Platform);
-  Mark(z.shape, {9, 26, 42, 57}, Shape::StepLeftHigh);
-  Mark(z.shape, {10, 27, 43, 58}, Shape::Step64_96);
-  Mark(z.shape, {11, 28, 44, 59}, Shape::StepRightHigh);
-  Mark(z.shape, {12, 29, 45, 60}, Shape::Step96_64);
-  Mark(z.shape, {13, 30, 46, 61}, Shape::RiseUpper);
-  Mark(z.shape, {14, 31, 47, 62}, Shape::RiseLower);
-  Mark(z.shape, {15, 32, 48, 63}, Shape::FallUpper);
-  Mark(z.shape, {16, 33, 49, 64}, Shape::FallLower);
-  Mark(z.shape, {17, 18}, Shape::WallOnly);
-  z.shape[65] = Shape::LoopLowerLeft;
-  z.shape[66] = Shape::LoopUpperLeft;
-  z.shape[67] = Shape::LoopEnd;
-  for (int v : {0, 4, 5, 6, 7, 8, 19, 21, 22, 23, 24, 25, 34, 35, 37, 38, 39, 40, 41, 50, 52, 53, 54, 55, 56})
-    z.openRightOfPipe[static_cast<size_t>(v)] = true;
+  ZoneValues z = FromFacts(Zone::PlumVale, orvane::kPlumValeFacts, 1);
   // bush, plum tree, mushrooms, fence, crystals, tall grass; the swaying hedge's four frames
   for (int v : {4, 5, 6, 7, 8, 19}) z.standsInMain[static_cast<size_t>(v)] = true;
   for (int v : {1, 2, 3, 4}) z.standsInFore[static_cast<size_t>(v)] = true;
@@ -48,29 +56,7 @@ ZoneValues MakePlumVale() {
 }
 
 ZoneValues MakeAshMoor() {
-  ZoneValues z{};
-  z.zone = Zone::AshMoor;
-  z.maxMainValue = 64;
-  z.loopLowerLeft = 62;
-  z.loopUpperLeft = 63;
-  z.loopEnd = 64;
-  z.actCount = 3;
-  z.shape.fill(Shape::Invalid);
-  MarkRange(z.shape, 0, 64, Shape::Empty);
-  MarkRange(z.shape, 1, 14, Shape::Full);
-  Mark(z.shape, {15, 16, 17, 29, 30, 31, 42, 43, 44, 51, 52, 53}, Shape::Platform);
-  Mark(z.shape, {20, 34, 47, 56}, Shape::StepLeftHigh);
-  Mark(z.shape, {21, 35, 48, 57}, Shape::Step64_96);
-  Mark(z.shape, {22, 36, 49, 58}, Shape::StepRightHigh);
-  Mark(z.shape, {23, 37, 50, 59}, Shape::Step96_64);
-  Mark(z.shape, {24, 38}, Shape::RiseUpper);
-  Mark(z.shape, {25, 39}, Shape::RiseLower);
-  Mark(z.shape, {26, 40}, Shape::FallUpper);
-  Mark(z.shape, {27, 41}, Shape::FallLower);
-  z.shape[62] = Shape::LoopLowerLeft;
-  z.shape[63] = Shape::LoopUpperLeft;
-  z.shape[64] = Shape::LoopEnd;
-  for (int v : {0, 18, 19, 28, 60}) z.openRightOfPipe[static_cast<size_t>(v)] = true;
+  ZoneValues z = FromFacts(Zone::AshMoor, orvane::kAshMoorFacts, 3);
   // dead tree, steam vent, amber crystals; the charred bush's two frames
   for (int v : {18, 19, 28}) z.standsInMain[static_cast<size_t>(v)] = true;
   for (int v : {2, 5}) z.standsInFore[static_cast<size_t>(v)] = true;
@@ -93,16 +79,13 @@ std::string_view ZoneName(Zone zone) { return zone == Zone::PlumVale ? "plumvale
 const ZoneValues& ValuesOf(Zone zone) { return zone == Zone::PlumVale ? kPlumVale : kAshMoor; }
 
 bool OpenLeftOfPipe(uint8_t value) {
-  switch (value) {
-    case 0: case 18: case 19: case 28: case 54: case 55: case 60: case 61: case 62:
-      return true;
-    default:
-      return false;
-  }
+  // the same in both zones
+  return orvane::kPlumValeFacts.openLeftOfPipe.Contains(value);
 }
 
 bool IsSand(Zone zone, uint8_t foreValue) {
-  return zone == Zone::AshMoor && (foreValue == 1 || foreValue == 4 || foreValue == 10 || foreValue == 13);
+  return zone == Zone::AshMoor &&
+         (orvane::fore::kSandToTop.Contains(foreValue) || orvane::fore::kSandLow.Contains(foreValue));
 }
 
 std::optional<double> FloorAt(Shape shape, int localX) {
@@ -153,12 +136,15 @@ bool SolidWithCurves(const ZoneValues& zone, const uint8_t* main, const uint8_t*
 }
 
 ActScenery SceneryOf(Zone zone, int act) {
+  // an act beyond the zone reads as the first: the caller refuses it
+  const auto i = static_cast<size_t>(act >= 0 && act < 3 ? act : 0);
+  const orvane::ZoneFacts& facts = zone == Zone::PlumVale ? orvane::kPlumValeFacts : orvane::kAshMoorFacts;
   ActScenery s{};
-  s.signX = act == 2 ? 10200 : 9800;
-  s.signY = act == 1 ? 464 : (act == 0 && zone == Zone::AshMoor ? 1040 : 848);
-  s.endsAtCapsule = zone == Zone::AshMoor && act == 2;
-  s.capsuleX = 9792;
-  s.capsuleY = 832;
+  s.signX = orvane::kSignX[i];
+  s.signY = facts.signY[i];
+  s.endsAtCapsule = act == orvane::kCapsuleAct && act < ValuesOf(zone).actCount;
+  s.capsuleX = orvane::kCapsuleX;
+  s.capsuleY = orvane::kCapsuleY;
   return s;
 }
 

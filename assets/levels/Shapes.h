@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/core/Vocabulary.h"
+
 namespace levels {
 
 enum class Zone { PlumVale, AshMoor };
@@ -19,12 +21,13 @@ enum class Zone { PlumVale, AshMoor };
 std::optional<Zone> ZoneFromName(std::string_view name);
 std::string_view ZoneName(Zone zone);
 
-constexpr int kCols = 78;
-constexpr int kRows = 10;
+// The map's sizes are the game's own (engine/core/Vocabulary.h).
+constexpr int kCols = orvane::kMapColumns;
+constexpr int kRows = orvane::kMapRows;
 constexpr int kCells = kCols * kRows;
-constexpr int kBlock = 128;
-constexpr int kWorldWidth = kCols * kBlock;   // 9984
-constexpr int kWorldHeight = kRows * kBlock;  // 1280
+using orvane::kBlock;
+using orvane::kWorldHeight;
+using orvane::kWorldWidth;
 constexpr int kMapFileSize = 1563;
 constexpr int kForeLayerOffset = 783;
 constexpr int kItemRecords = 301;
@@ -69,10 +72,10 @@ struct ZoneValues {
 const ZoneValues& ValuesOf(Zone zone);
 
 // Loop markers in the foreground layer (the same in both zones).
-constexpr uint8_t kForeLowerRight = 6;
-constexpr uint8_t kForeUpperRight = 7;
-constexpr uint8_t kForeLoopStart = 8;
-constexpr uint8_t kForeCeilingKeep = 9;
+constexpr uint8_t kForeLowerRight = orvane::fore::kLowerRight;
+constexpr uint8_t kForeUpperRight = orvane::fore::kUpperRight;
+constexpr uint8_t kForeLoopStart = orvane::fore::kLoopStart;
+constexpr uint8_t kForeCeilingKeep = orvane::fore::kHoldsCeiling;
 constexpr int kMaxForeValue = 15;
 
 // A lone left-hand pipe launches when its left neighbour is one of these (both zones).
