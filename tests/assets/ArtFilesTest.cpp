@@ -21,6 +21,8 @@
 #include <unistd.h>
 
 #include "assets/common/Generators.h"
+#include "assets/levels/Shapes.h"
+#include "zones/ZoneFacts.h"
 
 namespace {
 
@@ -187,59 +189,20 @@ TEST_F(ArtFiles, TileTablesAndBackgroundMaps) {
 
 // ---- block shapes ------------------------------------------------------------------------
 
-enum Shape { Empty, FullTop, Ledge, StepLeftHigh, StepLow6496, StepRightHigh, StepLow9664, SlopeUpUpper, SlopeUpLower,
-             SlopeDownUpper, SlopeDownLower, Wall, LoopLowerLeft, LoopUpperLeft, LoopEnd };
 enum Kind { KFull, KDouble, KHalf, KFullPlusHalf };
 
-struct ZoneSpec {
+// A zone's block pictures and the facts the game and the level tools read its values by.
+struct ZoneArt {
   const char* sheet;
-  int values;
-  std::vector<int> full, twice, half, fullPlusHalf;
-  std::vector<std::pair<Shape, std::vector<int>>> shapes;
+  const char* tileTable;
+  levels::Zone zone;
+  const orvane::ZoneFacts& facts;
 };
 
-ZoneSpec PlumVale() {
-  return {"R1/PVL1.bmp", 67,
-          {1, 2, 4, 5, 6, 7, 8, 9, 11, 13, 15, 17, 18, 19, 34, 35, 50, 65, 66, 67},
-          {21, 22, 23, 24, 25, 26, 28, 30, 32, 37, 38, 39, 40, 41, 42, 44, 46, 48, 52, 53, 54, 55, 56, 57, 59, 61, 63},
-          {3, 10, 12, 14, 16},
-          {20, 27, 29, 31, 33, 36, 43, 45, 47, 49, 51, 58, 60, 62, 64},
-          {{FullTop, {1, 2}}, {Ledge, {3, 20, 36, 51}}, {StepLeftHigh, {9, 26, 42, 57}}, {StepLow6496, {10, 27, 43, 58}},
-           {StepRightHigh, {11, 28, 44, 59}}, {StepLow9664, {12, 29, 45, 60}}, {SlopeUpUpper, {13, 30, 46, 61}},
-           {SlopeUpLower, {14, 31, 47, 62}}, {SlopeDownUpper, {15, 32, 48, 63}}, {SlopeDownLower, {16, 33, 49, 64}},
-           {Wall, {17, 18}}, {LoopLowerLeft, {65}}, {LoopUpperLeft, {66}}, {LoopEnd, {67}}}};
-}
-
-ZoneSpec AshMoor() {
-  return {"R2/AML1.bmp", 64,
-          {1, 5, 9, 12, 18, 19, 20, 22, 24, 26, 28, 60, 61, 62, 63, 64},
-          {2, 3, 4, 6, 7, 8, 10, 11, 13, 14, 32, 33, 34, 36, 38, 40, 45, 46, 47, 49, 54, 55, 56, 58},
-          {15, 16, 17, 21, 23, 25, 27},
-          {29, 30, 31, 35, 37, 39, 41, 42, 43, 44, 48, 50, 51, 52, 53, 57, 59},
-          {{FullTop, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
-           {Ledge, {15, 16, 17, 29, 30, 31, 42, 43, 44, 51, 52, 53}}, {StepLeftHigh, {20, 34, 47, 56}},
-           {StepLow6496, {21, 35, 48, 57}}, {StepRightHigh, {22, 36, 49, 58}}, {StepLow9664, {23, 37, 50, 59}},
-           {SlopeUpUpper, {24, 38}}, {SlopeUpLower, {25, 39}}, {SlopeDownUpper, {26, 40}}, {SlopeDownLower, {27, 41}},
-           {LoopLowerLeft, {62}}, {LoopUpperLeft, {63}}, {LoopEnd, {64}}}};
-}
-
-bool In(const std::vector<int>& v, int x) { return std::find(v.begin(), v.end(), x) != v.end(); }
-
 // The top of the walkable surface at local column x, or -1 where the column is open.
-int SurfaceTop(Shape s, int x) {
-  switch (s) {
-    case FullTop: return 0;
-    case Ledge: return 64;
-    case StepLeftHigh: return x < 64 ? 0 : 32;
-    case StepLow6496: return x < 64 ? 64 : 96;
-    case StepRightHigh: return x < 64 ? 32 : 0;
-    case StepLow9664: return x < 64 ? 96 : 64;
-    case SlopeUpUpper: return static_cast<int>(std::ceil(68 - x / 2.0));
-    case SlopeUpLower: { const int t = static_cast<int>(std::ceil(132 - x / 2.0)); return t > 127 ? -1 : t; }
-    case SlopeDownUpper: return static_cast<int>(std::ceil(4 + x / 2.0));
-    case SlopeDownLower: { const int t = static_cast<int>(std::ceil(68 + x / 2.0)); return t > 127 ? -1 : t; }
-    default: return -2;
-  }
+int SurfaceTop(levels::Shape s, int x) {
+  const int top = static_cast<int>(std::ceil(*levels::FloorAt(s, x)));
+  return top > 127 ? -1 : top;
 }
 
 // The piece of a block cell that carries its shape: the last one drawn.
@@ -255,33 +218,38 @@ Picture ShapePiece(const Picture& sheet, Kind kind, int t1, int t2) {
   return cell;
 }
 
-void CheckZoneShapes(const fs::path& data, const ZoneSpec& z, const char* table) {
+void CheckZoneShapes(const fs::path& data, const ZoneArt& z) {
+  using levels::Shape;
   const Picture sheet = Decode(data / z.sheet);
-  const auto til = ReadBytes(data / table);
-  ASSERT_EQ(static_cast<int>(til.size()), 2 * z.values);
-  for (int v = 1; v <= z.values; ++v) {
+  const auto til = ReadBytes(data / z.tileTable);
+  const int values = z.facts.lastValue;
+  const orvane::BlockDrawLists& draw = z.facts.draw;
+  ASSERT_EQ(static_cast<int>(til.size()), 2 * values);
+  for (int v = 1; v <= values; ++v) {
     SCOPED_TRACE("block value " + std::to_string(v));
-    const int kinds = In(z.full, v) + In(z.twice, v) + In(z.half, v) + In(z.fullPlusHalf, v);
+    const int kinds =
+        draw.full.Contains(v) + draw.twice.Contains(v) + draw.half.Contains(v) + draw.fullPlusHalf.Contains(v);
     ASSERT_EQ(kinds, 1);
-    const Kind kind = In(z.full, v) ? KFull : In(z.twice, v) ? KDouble : In(z.half, v) ? KHalf : KFullPlusHalf;
-    const Picture piece = ShapePiece(sheet, kind, til[v - 1], til[z.values + v - 1]);
-    Shape shape = Empty;
-    for (const auto& [s, values] : z.shapes)
-      if (In(values, v)) shape = s;
-    if (shape == Empty) continue;
-    if (shape == FullTop) {
+    const Kind kind = draw.full.Contains(v)    ? KFull
+                      : draw.twice.Contains(v) ? KDouble
+                      : draw.half.Contains(v)  ? KHalf
+                                               : KFullPlusHalf;
+    const Picture piece = ShapePiece(sheet, kind, til[v - 1], til[values + v - 1]);
+    const Shape shape = levels::ValuesOf(z.zone).shape[static_cast<size_t>(v)];
+    if (shape == Shape::Empty) continue;
+    if (shape == Shape::Full) {
       // a full block may lay a second picture (ember veins, fossils) over the first: together they fill the cell
       const Picture first = ShapePiece(sheet, KFull, til[v - 1], til[v - 1]);
       for (int y = 0; y < 128; ++y)
         for (int x = 0; x < 128; ++x) ASSERT_FALSE(piece.Clear(x, y) && first.Clear(x, y)) << "at " << x << "," << y;
       continue;
     }
-    if (shape == Wall) {
+    if (shape == Shape::WallOnly) {
       for (int y = 0; y < 128; ++y)
         for (int x = 0; x < 128; ++x) ASSERT_FALSE(piece.Clear(x, y)) << "pillars fill the cell from wall to wall";
       continue;
     }
-    if (shape == LoopEnd) {
+    if (shape == Shape::LoopEnd) {
       // the frame beside the loop: a post on either edge, standing the whole height, open between
       for (int y = 0; y < 128; ++y)
         for (int x = 0; x < 128; ++x) {
@@ -293,8 +261,8 @@ void CheckZoneShapes(const fs::path& data, const ZoneSpec& z, const char* table)
         }
       continue;
     }
-    if (shape == LoopLowerLeft || shape == LoopUpperLeft) {
-      const double cy = shape == LoopLowerLeft ? 0 : 128;
+    if (shape == Shape::LoopLowerLeft || shape == Shape::LoopUpperLeft) {
+      const double cy = shape == Shape::LoopLowerLeft ? 0 : 128;
       for (int y = 0; y < 128; ++y)
         for (int x = 0; x < 128; ++x) {
           const double d = std::hypot(x - 128.0, y - cy);
@@ -315,8 +283,8 @@ void CheckZoneShapes(const fs::path& data, const ZoneSpec& z, const char* table)
 }
 
 TEST_F(ArtFiles, EveryBlockValueDrawsItsCollisionShape) {
-  CheckZoneShapes(Data(), PlumVale(), "R1/PVT.til");
-  CheckZoneShapes(Data(), AshMoor(), "R2/AMT.til");
+  CheckZoneShapes(Data(), {"R1/PVL1.bmp", "R1/PVT.til", levels::Zone::PlumVale, orvane::kPlumValeFacts});
+  CheckZoneShapes(Data(), {"R2/AML1.bmp", "R2/AMT.til", levels::Zone::AshMoor, orvane::kAshMoorFacts});
 }
 
 TEST_F(ArtFiles, ForegroundRowsLoopHalvesMarkersAndSand) {
