@@ -39,9 +39,9 @@ void ZoneForm::InitSurfaces() {
   };
 
   WorkSurface = platform::Surface(320, 240);
-  load(BackSheet, f.backSheet, 128, f.backSheetHeight);
-  load(BlockSheet, f.blockSheet, 128, f.blockSheetHeight);
-  load(ForeSheet, f.foreSheet, 128, f.foreSheetHeight);
+  load(BackSheet, f.backSheet, kBlock, f.backSheetHeight);
+  load(BlockSheet, f.blockSheet, kBlock, f.blockSheetHeight);
+  load(ForeSheet, f.foreSheet, kBlock, f.foreSheetHeight);
   // The character's drawing constants are start values: set at start-up only, so a display lost and
   // given back does not turn a player who faces left round to the right (which would also send his
   // spin launch, his dash and the throw-back of a hit the wrong way).

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/core/FieldAccess.h"
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 #include "platform/headless/Headless.h"
 #include "zones/ZoneProgram.h"
@@ -112,7 +113,7 @@ void BM_FrameBusiest(benchmark::State& state, const orvane::ZoneTables& zone, in
   orvane::ZoneForm& f = *g.form;
   const Screen s = Busiest(f);
   f.Running = 1;
-  f.ControlOn = 1;
+  f.ControlOn = orvane::kSet;
   f.TitleCardSlide = 400;
   f.PlayerX = s.cameraX + kViewFollowX;
   f.PlayerY = s.cameraY + kViewFollowY;

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "tests/support/StartedZone.h"
 
 namespace orvane {
@@ -139,7 +140,7 @@ TEST(ActCycle, CompletingPlumValesActWritesProgressTwoAndStartsTheLauncher) {
   Started s(PlumvaleTables(), {1, 1, 0});
   s.z.FillRow(5, 1);  // ground to stand on, so that the player does not fall out of the act
   s.z.SaveAct();
-  s.z->ControlOn = 1;
+  s.z->ControlOn = kSet;
   s.z->ActDone = 1;  // the sign has stopped
   EXPECT_TRUE(s.Ended(2000));
   EXPECT_EQ(ConfigBytes(s.z), (std::vector<uint8_t>{2, 1, 0}));
@@ -197,7 +198,7 @@ TEST(Restart, DyingAfterALampPostRestartsThereWithOneLifeLess) {
   z.SaveAct();
   z->Running = 1;
   z->Lives = 3;
-  z->Dying = 1;
+  z->Dying = kSet;
   z->CheckpointX = 4000;
   z->CheckpointY = 700;
   z->ResetAct();
@@ -207,7 +208,7 @@ TEST(Restart, DyingAfterALampPostRestartsThereWithOneLifeLess) {
   EXPECT_EQ(z->Dying, 0);
   EXPECT_EQ(z->ActIndex, 0);
   EXPECT_EQ(z->Airborne, -1);
-  z->Dying = 1;
+  z->Dying = kSet;
   z->CheckpointX = z->CheckpointY = 0;
   z->PlayerX = 900;
   z->ResetAct();
@@ -220,7 +221,7 @@ TEST(Restart, DyingWithNoLifeLeftEndsTheGameAndTheFirstZoneStartsTheLauncher) {
   z.SaveAct();
   z->Running = 1;
   z->Lives = 0;
-  z->Dying = 1;
+  z->Dying = kSet;
   EXPECT_THROW(z->ResetAct(), ProgramEnded);
   EXPECT_EQ(z->Lives, -1);
   ASSERT_EQ(z.os().Events().back().kind, platform::RecordedEvent::Kind::Start);

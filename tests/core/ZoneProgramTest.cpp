@@ -7,6 +7,7 @@
 
 #include "engine/core/ConfigFile.h"
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "tests/support/MiniInstall.h"
 #include "tests/support/StartedZone.h"
 #include "tests/support/ZoneFixture.h"
@@ -59,7 +60,7 @@ TEST(StartUp, SetsTheFirstZonesStartValues) {
     EXPECT_LE(f.TitleStripSpeed[i], 0);
     EXPECT_GT(f.TitleStripSpeed[i], -1);
   }
-  EXPECT_EQ(f.Facing, 40);
+  EXPECT_EQ(f.Facing, kFacingRight);
   EXPECT_EQ(f.SpriteDropY, 0);
   EXPECT_EQ(f.Running, 1);
 }
@@ -72,7 +73,7 @@ TEST(StartUp, SetsTheSecondZonesStartValuesForKubo) {
   EXPECT_EQ(f.SignFrameRow[4], 5);
   EXPECT_EQ(f.SignY[0], 1040);
   EXPECT_EQ(f.HopOffsetB, 0);
-  EXPECT_EQ(f.FacingAlt, 43);
+  EXPECT_EQ(f.FacingAlt, kFacingAltRight);
   EXPECT_EQ(f.SpriteDropY, 6);
   EXPECT_EQ(s.CdCommands(), std::vector<std::string>{"play cdaudio"});
 }
@@ -104,7 +105,7 @@ TEST(Clock, TheFirstPassTicksButSecondsCountOnlyOnceInControl) {
   EXPECT_NE(s.z->LastClockTick, 0);
   EXPECT_EQ(s.z->ClockSeconds, 0);
   // the next tick comes 1000 ms later: 60 frames of the simulated clock
-  s.z->ControlOn = 1;
+  s.z->ControlOn = kSet;
   s.z->TitleCardSlide = 400;
   s.z.Frames(59);
   EXPECT_EQ(s.z->ClockSeconds, 0);
@@ -114,7 +115,7 @@ TEST(Clock, TheFirstPassTicksButSecondsCountOnlyOnceInControl) {
 
 TEST(Clock, FiftyNineSecondsAndOneMoreMakeAMinute) {
   ZoneFixture z;
-  z->ControlOn = 1;
+  z->ControlOn = kSet;
   z->ClockSeconds = 59;
   z->ClockMinutes = 9;
   z->ClockTick();
@@ -174,8 +175,8 @@ TEST(LostDisplay, APlayerFacingLeftStillFacesLeftWhenTheDisplayIsBack) {
   for (const uint8_t character : {0, 1}) {
     Started s(PlumvaleTables(), {1, character, 0});
     s.z.Frames(1);
-    s.z->Facing = 0;  // turned to the left, standing
-    s.z->FacingAlt = 0;
+    s.z->Facing = kFacingLeft;  // turned to the left, standing
+    s.z->FacingAlt = kFacingAltLeft;
     s.z.os().display.LoseDisplayFor(3);
     s.z.Frames(1);
     EXPECT_EQ(s.z->Facing, 0) << "character " << int{character};

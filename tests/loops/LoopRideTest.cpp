@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/Vocabulary.h"
 #include "tests/loops/LoopScene.h"
 #include "zones/ZoneProgram.h"
 
@@ -33,18 +34,18 @@ Ride RideThrough(ZoneFixture& z, LoopPlace at, double speed) {
   ZoneForm& f = z.form();
   const int g = at.floorRow, c = at.column;
   z.Play((c - 1) * 128 - 40, g * 128 - 38);
-  f.LoopState = 5;
+  f.LoopState = loop::kBothHalves;
   f.SpeedX = speed;
   z.Hold({Key::Right});
   Ride ride;
   for (int n = 1; n <= 600; ++n) {
     z.Move();
-    if (f.LoopState == 2) ride.overTheTop = true;
-    if (f.LoopState == 1) ride.leftHalf = true;
-    if (f.Airborne == -1) ride.leftTheGround = true;
+    if (f.LoopState == loop::kOverTop) ride.overTheTop = true;
+    if (f.LoopState == loop::kLeftHalf) ride.leftHalf = true;
+    if (f.Airborne == kOn) ride.leftTheGround = true;
     ride.highestCentre = std::min(ride.highestCentre, f.PlayerY + 19);
     if (DivRounded(f.PlayerX + 20, 128) == c + 2 && ride.overTheTop) {
-      if (f.LoopState == 0) ride.endMarkerSeen = true;
+      if (f.LoopState == loop::kRightHalf) ride.endMarkerSeen = true;
       else ride.endMarkerWrong = true;
     }
     if (f.PlayerX > (c + 4) * 128) {
@@ -69,7 +70,7 @@ void ExpectRoundTheLoop(ZoneFixture& z, LoopPlace at, double speed) {
   EXPECT_DOUBLE_EQ(f.PlayerY, at.floorRow * 128 - 38) << where;
   EXPECT_GT(f.SpeedX, 0) << where;
   EXPECT_EQ(f.OnCurve, 0) << where;
-  EXPECT_EQ(f.SurfaceMode, 0) << where;
+  EXPECT_EQ(f.SurfaceMode, surface::kFloor) << where;
 }
 
 TEST(LoopRide, EverySpeedFromSixToTwelveGoesRoundAndOutOnTheRight) {
@@ -92,18 +93,18 @@ TEST(LoopRide, LoneRightPipeThrowsTheRunnerStraightUp) {
   z.FillRow(7, 1);
   z.SetBlock2(6, 20, 6);
   z.Play(20 * 128 - 100, 7 * 128 - 38);
-  f.LoopState = 5;
+  f.LoopState = loop::kBothHalves;
   f.SpeedX = 7;  // no key: it loses 0.14 a frame
   int launched = 0;
   for (int n = 1; n <= 120 && !launched; ++n) {
     const double before = f.SpeedX;
     z.Move();
-    if (f.Airborne == -1) {
+    if (f.Airborne == kOn) {
       launched = n;
       EXPECT_NEAR(f.SpeedY, -(before - 0.14), 1e-9);
       EXPECT_DOUBLE_EQ(f.SpeedX, 0);
       EXPECT_EQ(f.OnCurve, 0);
-      EXPECT_EQ(f.SurfaceMode, 0);
+      EXPECT_EQ(f.SurfaceMode, surface::kFloor);
     }
   }
   ASSERT_GT(launched, 0);
@@ -124,14 +125,14 @@ TEST(LoopRide, LoneLeftPipeThrowsTheRunnerStraightUp) {
   z.FillRow(7, 1);
   z.SetBlock(6, 20, 65);
   z.Play(21 * 128 + 60, 7 * 128 - 38);
-  f.LoopState = 5;
+  f.LoopState = loop::kBothHalves;
   f.SpeedX = -7;
-  f.Facing = 0;
+  f.Facing = kFacingLeft;
   int launched = 0;
   for (int n = 1; n <= 120 && !launched; ++n) {
     const double before = f.SpeedX;
     z.Move();
-    if (f.Airborne == -1) {
+    if (f.Airborne == kOn) {
       launched = n;
       EXPECT_NEAR(f.SpeedY, before + 0.14, 1e-9);
       EXPECT_LT(f.SpeedY, 0);
@@ -148,9 +149,9 @@ TEST(LoopRide, FallOntoAFloatingLowerRightPieceAtLocalX32RunsBackAtOneAndAHalf) 
   z.SetBlock2(5, 20, 6);
   const double cx = 20 * 128 + 32, surface = 5 * 128 + f.CurveTable[32];
   z.Play(cx - 20, surface - 3 - 19);
-  f.Airborne = -1;
+  f.Airborne = kOn;
   f.SpeedY = 5.8;  // gravity makes it 6 in the frame of the landing
-  f.LoopState = 5;
+  f.LoopState = loop::kBothHalves;
   z.Move();
   EXPECT_DOUBLE_EQ(f.SpeedX, -1.5);
   EXPECT_EQ(f.OnCurve, 1);
@@ -176,18 +177,18 @@ TEST(LoopRide, AFallOntoTheRightEdgeOfALoopNeitherKillsNorFlings) {
         BuildLoop(z, at);
         const double cx = (at.column + 1) * 128 + localX;
         z.Play(cx - 20, (at.floorRow - 2) * 128 - 19);
-        f.Airborne = -1;
+        f.Airborne = kOn;
         f.SpeedY = fall;
         f.SpeedX = run;
-        f.LoopState = 5;
+        f.LoopState = loop::kBothHalves;
         const std::string what = "local x " + std::to_string(localX) + ", fall " + std::to_string(fall) +
                                  ", run " + std::to_string(run);
         bool onCurve = false;
         for (int n = 1; n <= 300; ++n) {
           const double x = f.PlayerX, y = f.PlayerY;
-          const bool inAir = f.Airborne == -1;
+          const bool inAir = f.Airborne == kOn;
           z.Move();
-          onCurve = onCurve || (inAir && f.OnCurve == 1);
+          onCurve = onCurve || (inAir && f.OnCurve == kSet);
           ASSERT_EQ(f.Dying, 0) << what << ": died in frame " << n;
           ASSERT_LE(std::abs(f.PlayerX - x), kDashSpeed + 1) << what << ": frame " << n << " moved from " << x << ", "
                                                             << y << " to " << f.PlayerX << ", " << f.PlayerY;
@@ -222,9 +223,9 @@ TEST(LoopRide, ASlowFallOntoTheWallOfAFloatingQuarterPipeIsNotHeldThere) {
       const int curveAt = static_cast<int>(p.rightHand ? localX : 128 - localX);
       const double cx = 20 * 128 + localX, surface = 5 * 128 + f.CurveTable[curveAt];
       z.Play(cx - 20, surface - 1 - 19);
-      f.Airborne = -1;
+      f.Airborne = kOn;
       f.SpeedY = 0;
-      f.LoopState = 5;
+      f.LoopState = loop::kBothHalves;
       for (int n = 1; n <= 30; ++n) z.Move();
       EXPECT_EQ(f.OnCurve, 1) << p.name << " at local x " << localX << ": not on the wall";
       EXPECT_EQ(f.Airborne, 0) << p.name << " at local x " << localX << ": thrown into the air";
@@ -261,8 +262,8 @@ TEST(LoopRide, APlayerTooSlowToLeaveAPipeSlidesBackInsteadOfHanging) {
       else z.SetBlock(6, 20, 65);
       const double cx = 20 * 128 + (p.rightHand ? localX : 128 - localX);
       z.Play(cx - 20, 6 * 128 + f.CurveTable[static_cast<int>(localX)] - 2 - 19);
-      f.Airborne = -1;
-      f.LoopState = 5;
+      f.Airborne = kOn;
+      f.LoopState = loop::kBothHalves;
       z.Hold({p.up});
       double top = 1e9, bottom = -1e9;
       int flips = 0, longestFlipping = 0;
@@ -292,9 +293,9 @@ TEST(LoopRide, StandingStillOnAWallOrCeilingDropsOffAtOnce) {
     BuildLoop(z, {7, 19});
     z.Play(0, 0);
     PutCentre(f, 20 * 128 + c.x, 5 * 128 + c.y);
-    f.OnCurve = 1;
+    f.OnCurve = kSet;
     f.SurfaceMode = c.mode;
-    f.LoopState = 0;
+    f.LoopState = loop::kRightHalf;
     z.Move();
     EXPECT_EQ(f.OnCurve, 0) << c.mode;
     EXPECT_EQ(f.Airborne, -1) << c.mode;

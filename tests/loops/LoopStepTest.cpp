@@ -1,6 +1,7 @@
 // The loop step on its own: pieces, catches, launches, drops and poses, with the fields set by hand.
 #include <gtest/gtest.h>
 
+#include "engine/core/Vocabulary.h"
 #include "tests/loops/LoopScene.h"
 #include "zones/ZoneProgram.h"
 
@@ -20,7 +21,7 @@ class LoopStep : public ::testing::Test {
   // Rides the piece at (kRow, kCol) with the centre at local (x, y).
   void OnPiece(double x, double y, int16_t mode, double speed) {
     PutCentre(f(), kLeft + x, kTop + y);
-    f().OnCurve = 1;
+    f().OnCurve = kSet;
     f().Airborne = 0;
     f().SurfaceMode = mode;
     f().SpeedX = speed;
@@ -51,9 +52,9 @@ TEST_F(LoopStep, LeavesTheCentrePointInTheSensorEveryFrame) {
 
 TEST_F(LoopStep, FallOntoLowerRightAtLocalX32GivesMinusOneAndAHalf) {
   z.SetBlock2(kRow, kCol, 6);
-  f().LoopState = 5;
-  f().Airborne = -1;
-  f().AirActionReady = -1;
+  f().LoopState = loop::kBothHalves;
+  f().Airborne = kOn;
+  f().AirActionReady = kOn;
   f().Sprung = 1;
   f().SpeedY = 6;
   PutCentre(f(), kLeft + 32, kTop + h(32) + 3);
@@ -70,8 +71,8 @@ TEST_F(LoopStep, FallOntoLowerRightAtLocalX32GivesMinusOneAndAHalf) {
 
 TEST_F(LoopStep, FallOntoLowerRightKeepsAFastRun) {
   z.SetBlock2(kRow, kCol, 6);
-  f().LoopState = 5;
-  f().Airborne = -1;
+  f().LoopState = loop::kBothHalves;
+  f().Airborne = kOn;
   f().SpeedY = 6;
   f().SpeedX = 5;  // 5 and above keeps its speed
   PutCentre(f(), kLeft + 32, kTop + h(32) + 3);
@@ -94,10 +95,10 @@ TEST_F(LoopStep, LowerLeftCatchDividesByTheRoundedDistanceInSteps) {
       {100, 1.5},  // 110 \ 24 = 4
   };
   for (const Case& c : cases) {
-    f().LoopState = 1;
+    f().LoopState = loop::kLeftHalf;
     f().OnCurve = 0;
-    f().Airborne = -1;
-    f().SurfaceMode = 0;
+    f().Airborne = kOn;
+    f().SurfaceMode = surface::kFloor;
     f().SpeedX = 2;
     f().SpeedY = 6;
     PutCentre(f(), kLeft + c.dx, kTop + h(128 - ToInt32(c.dx)) + 2);
@@ -110,10 +111,10 @@ TEST_F(LoopStep, LowerLeftCatchDividesByTheRoundedDistanceInSteps) {
 
 TEST_F(LoopStep, RightHalfIsNotThereOnTheWayDownTheLeftHalf) {
   z.SetBlock2(kRow, kCol, 6);
-  f().LoopState = 1;
+  f().LoopState = loop::kLeftHalf;
   f().Airborne = 0;
-  f().SurfaceMode = 0;
-  f().OnCurve = 1;
+  f().SurfaceMode = surface::kFloor;
+  f().OnCurve = kSet;
   f().SpeedX = 8;
   PutCentre(f(), kLeft + 100, kTop + 109);  // deep below the lower-right curve
   LoopStepOnly(f());
@@ -125,7 +126,7 @@ TEST_F(LoopStep, RightHalfIsNotThereOnTheWayDownTheLeftHalf) {
 
 TEST_F(LoopStep, LeftHalfIsNotThereOnTheWayUpTheRightHalf) {
   z.SetBlock(kRow, kCol, 65);
-  f().LoopState = 0;
+  f().LoopState = loop::kRightHalf;
   f().SpeedX = 8;
   PutCentre(f(), kLeft + 20, kTop + 109);
   LoopStepOnly(f());
@@ -138,7 +139,7 @@ TEST_F(LoopStep, LeftHalfIsNotThereOnTheWayUpTheRightHalf) {
 TEST_F(LoopStep, LowerRightTurnsToWallPastLocalX64AndSnapsOntoIt) {
   z.SetBlock2(kRow, kCol, 6);
   z.SetBlock(kRow, kCol + 1, 67);  // closed to the right: no launch
-  f().LoopState = 0;
+  f().LoopState = loop::kRightHalf;
   OnPiece(64, 90, 0, 8);  // local x 64: floor part still
   LoopStepOnly(f());
   EXPECT_EQ(f().SurfaceMode, 0);
@@ -155,7 +156,7 @@ TEST_F(LoopStep, LowerLeftHandsOverToTheFloorAtGroundHeight) {
   // already right of local x 64, so the next frame rides the floor part.
   z.SetBlock(kRow, kCol, 65);
   z.SetBlock(kRow, kCol - 1, 67);
-  f().LoopState = 1;
+  f().LoopState = loop::kLeftHalf;
   OnPiece(40, 109, 4, 8);
   LoopStepOnly(f());
   EXPECT_EQ(f().SurfaceMode, 4);
@@ -170,7 +171,7 @@ TEST_F(LoopStep, LowerLeftHandsOverToTheFloorAtGroundHeight) {
 TEST_F(LoopStep, UpperRightCeilingPastLocalX32IsOverTheTop) {
   z.SetBlock2(kRow, kCol, 7);
   z.SetBlock2(kRow - 1, kCol, 9);
-  f().LoopState = 0;
+  f().LoopState = loop::kRightHalf;
   OnPiece(32.4, 10, 2, 8);
   LoopStepOnly(f());
   EXPECT_EQ(f().LoopState, 0);
@@ -184,7 +185,7 @@ TEST_F(LoopStep, UpperRightCeilingPastLocalX32IsOverTheTop) {
 TEST_F(LoopStep, UpperLeftWithForwardSpeedStartsTheLeftHalf) {
   z.SetBlock(kRow, kCol, 66);
   z.SetBlock2(kRow - 1, kCol, 9);
-  f().LoopState = 2;
+  f().LoopState = loop::kOverTop;
   OnPiece(120, 2, 2, 8);
   LoopStepOnly(f());
   EXPECT_EQ(f().LoopState, 1);
@@ -195,7 +196,7 @@ TEST_F(LoopStep, UpperLeftWithForwardSpeedStartsTheLeftHalf) {
 TEST_F(LoopStep, BackwardsOnTheTopGoesBackToTheRightHalf) {
   z.SetBlock2(kRow, kCol, 7);
   z.SetBlock2(kRow - 1, kCol, 9);
-  f().LoopState = 2;
+  f().LoopState = loop::kOverTop;
   OnPiece(20, 10, 2, -3);
   LoopStepOnly(f());
   EXPECT_EQ(f().LoopState, 0);
@@ -220,7 +221,7 @@ TEST_F(LoopStep, StandingStillOnAnUpperWallOrCeilingDropsAtOnce) {
     z.SetBlock2(kRow - 1, kCol, 9);
     z.SetBlock(kRow, kCol - 1, 67);
     z.SetBlock(kRow, kCol + 1, 67);
-    f().LoopState = 5;
+    f().LoopState = loop::kBothHalves;
     OnPiece(c.x, c.y, c.mode, 0);
     LoopStepOnly(f());
     EXPECT_EQ(f().OnCurve, 0) << "mode " << c.mode;
@@ -230,7 +231,7 @@ TEST_F(LoopStep, StandingStillOnAnUpperWallOrCeilingDropsAtOnce) {
 }
 
 TEST_F(LoopStep, StandingStillOnACurveOverAnOpenBlockFalls) {
-  f().LoopState = 5;
+  f().LoopState = loop::kBothHalves;
   OnPiece(60, 60, 2, 0);
   LoopStepOnly(f());
   EXPECT_EQ(f().OnCurve, 0);
@@ -241,7 +242,7 @@ TEST_F(LoopStep, StandingStillOnACurveOverAnOpenBlockFalls) {
 
 TEST_F(LoopStep, LoneRightPipeThrowsThePlayerStraightUp) {
   z.SetBlock2(kRow, kCol, 6);
-  f().LoopState = 5;
+  f().LoopState = loop::kBothHalves;
   OnPiece(90, 100, 1, 7.25);
   LoopStepOnly(f());
   EXPECT_EQ(f().OnCurve, 0);
@@ -253,7 +254,7 @@ TEST_F(LoopStep, LoneRightPipeThrowsThePlayerStraightUp) {
 
 TEST_F(LoopStep, RightPipeKeepsThePlayerAtOrBelowLocalY109) {
   z.SetBlock2(kRow, kCol, 6);
-  f().LoopState = 5;
+  f().LoopState = loop::kBothHalves;
   OnPiece(60, 109.4, 0, 4);  // rounds to local 109 on the floor part
   LoopStepOnly(f());
   ASSERT_GE(f().SensorY, kTop + 109);
@@ -263,7 +264,7 @@ TEST_F(LoopStep, RightPipeKeepsThePlayerAtOrBelowLocalY109) {
 TEST_F(LoopStep, RightPipeBesideAClosedBlockKeepsThePlayer) {
   z.SetBlock2(kRow, kCol, 6);
   z.SetBlock(kRow, kCol + 1, 1);
-  f().LoopState = 5;
+  f().LoopState = loop::kBothHalves;
   OnPiece(90, 100, 1, 7);
   LoopStepOnly(f());
   EXPECT_EQ(f().OnCurve, 1);
@@ -274,7 +275,7 @@ TEST_F(LoopStep, LoneLeftPipeThrowsThePlayerStraightUpOverEachOpenNeighbour) {
   for (int open : {0, 18, 19, 28, 54, 55, 60, 61, 62}) {
     z.SetBlock(kRow, kCol, 65);
     z.SetBlock(kRow, kCol - 1, static_cast<uint8_t>(open));
-    f().LoopState = 5;
+    f().LoopState = loop::kBothHalves;
     OnPiece(30, 100, 4, -6.5);
     LoopStepOnly(f());
     EXPECT_EQ(f().OnCurve, 0) << open;
@@ -287,7 +288,7 @@ TEST_F(LoopStep, LeftPipeBesideAnEmptyValueOutsideTheListKeepsThePlayer) {
   // 4 (flowers) is empty for the collision but not open for the left pipe.
   z.SetBlock(kRow, kCol, 65);
   z.SetBlock(kRow, kCol - 1, 4);
-  f().LoopState = 5;
+  f().LoopState = loop::kBothHalves;
   OnPiece(30, 100, 4, -6.5);
   LoopStepOnly(f());
   EXPECT_EQ(f().OnCurve, 1);
@@ -296,7 +297,7 @@ TEST_F(LoopStep, LeftPipeBesideAnEmptyValueOutsideTheListKeepsThePlayer) {
 
 TEST_F(LoopStep, CeilingWithoutTheHoldMarkerDropsThePlayerTurnedRound) {
   z.SetBlock2(kRow, kCol, 7);
-  f().LoopState = 0;
+  f().LoopState = loop::kRightHalf;
   OnPiece(50, 10, 2, 6);
   LoopStepOnly(f());
   EXPECT_EQ(f().OnCurve, 0);
@@ -315,12 +316,12 @@ TEST_F(LoopStep, CeilingWithoutTheHoldMarkerDropsThePlayerTurnedRound) {
 
 TEST_F(LoopStep, EndMarkerEndsTheLoopAndTheRideOnlyOnTheFloor) {
   z.SetBlock(kRow, kCol, 67);
-  f().LoopState = 1;
+  f().LoopState = loop::kLeftHalf;
   OnPiece(10, 109, 1, 8);
   LoopStepOnly(f());
   EXPECT_EQ(f().LoopState, 0);
   EXPECT_EQ(f().OnCurve, 1);
-  f().LoopState = 1;
+  f().LoopState = loop::kLeftHalf;
   OnPiece(10, 109, 0, 8);
   LoopStepOnly(f());
   EXPECT_EQ(f().LoopState, 0);
@@ -329,7 +330,7 @@ TEST_F(LoopStep, EndMarkerEndsTheLoopAndTheRideOnlyOnTheFloor) {
 
 TEST_F(LoopStep, StartMarkerTurnsACeilingRiderOver) {
   z.SetBlock2(kRow, kCol, 8);
-  f().LoopState = 0;
+  f().LoopState = loop::kRightHalf;
   OnPiece(50, 50, 2, 5);
   LoopStepOnly(f());
   EXPECT_EQ(f().LoopState, 1);
@@ -339,7 +340,7 @@ TEST_F(LoopStep, StartMarkerTurnsACeilingRiderOver) {
 }
 
 TEST_F(LoopStep, LeavingOntoAnOpenBlockAtFloorLevelMakesBothHalvesLive) {
-  f().LoopState = 1;
+  f().LoopState = loop::kLeftHalf;
   OnPiece(50, 109, 0, 5);
   LoopStepOnly(f());
   EXPECT_EQ(f().LoopState, 5);
@@ -366,7 +367,7 @@ TEST_F(LoopStep, PosesFollowThePieceAndTheBands) {
   for (const Case& c : cases) {
     z.SetBlock(kRow, kCol, static_cast<uint8_t>(c.b1));
     z.SetBlock2(kRow, kCol, static_cast<uint8_t>(c.b2));
-    f().LoopState = 5;
+    f().LoopState = loop::kBothHalves;
     f().CurvePose = -1;
     OnPiece(c.x, c.y, c.mode, 6);
     LoopStepOnly(f());
@@ -378,7 +379,7 @@ TEST_F(LoopStep, UpperLeftPoseStaysBetweenItsBands) {
   z.SetBlock(kRow, kCol, 66);
   z.SetBlock2(kRow - 1, kCol, 9);
   z.SetBlock(kRow, kCol - 1, 67);
-  f().LoopState = 1;
+  f().LoopState = loop::kLeftHalf;
   f().CurvePose = 3;
   OnPiece(45, 14, 4, 6);  // high on the wall part, local x 45: between the bands
   LoopStepOnly(f());
@@ -397,19 +398,19 @@ class AshmoorLoopStep : public LoopStep {
 TEST_F(AshmoorLoopStep, UsesItsOwnLeftPiecesAndEndMarker) {
   z.SetBlock(kRow, kCol, 62);
   z.SetBlock(kRow, kCol - 1, 64);
-  f().LoopState = 1;
+  f().LoopState = loop::kLeftHalf;
   OnPiece(40, 109, 4, 8);
   LoopStepOnly(f());
   EXPECT_DOUBLE_EQ(f().SensorX, kLeft + 128 - h(109));
 
   z.SetBlock(kRow, kCol, 64);
-  f().LoopState = 1;
+  f().LoopState = loop::kLeftHalf;
   OnPiece(10, 109, 0, 8);
   LoopStepOnly(f());
   EXPECT_EQ(f().LoopState, 0);
 
   z.SetBlock(kRow, kCol, 65);  // not a piece here
-  f().LoopState = 1;
+  f().LoopState = loop::kLeftHalf;
   OnPiece(40, 109, 4, 8);
   LoopStepOnly(f());
   EXPECT_DOUBLE_EQ(f().SensorX, kLeft + 40);
@@ -419,7 +420,7 @@ TEST_F(AshmoorLoopStep, RightPipeLaunchesOverItsOwnOpenValuesOnly) {
   for (int right : {0, 18, 19, 28, 60, 61, 4}) {
     z.SetBlock2(kRow, kCol, 6);
     z.SetBlock(kRow, kCol + 1, static_cast<uint8_t>(right));
-    f().LoopState = 5;
+    f().LoopState = loop::kBothHalves;
     OnPiece(90, 100, 1, 7);
     LoopStepOnly(f());
     const bool open = right != 61 && right != 4;
@@ -430,14 +431,14 @@ TEST_F(AshmoorLoopStep, RightPipeLaunchesOverItsOwnOpenValuesOnly) {
 TEST_F(AshmoorLoopStep, CeilingBelowAnUpperLeftPieceDropsAndUnderItsOwnDoesNot) {
   z.SetBlock2(kRow, kCol, 7);
   z.SetBlock(kRow - 1, kCol, 63);
-  f().LoopState = 0;
+  f().LoopState = loop::kRightHalf;
   OnPiece(50, 10, 2, 6);
   LoopStepOnly(f());
   EXPECT_EQ(f().OnCurve, 0);
 
   z.SetBlock(kRow, kCol, 63);  // the own block is an upper-left piece: no drop
   z.SetBlock2(kRow, kCol, 0);
-  f().LoopState = 1;
+  f().LoopState = loop::kLeftHalf;
   OnPiece(100, 10, 2, 6);
   LoopStepOnly(f());
   EXPECT_EQ(f().OnCurve, 1);

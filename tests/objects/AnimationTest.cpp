@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "engine/core/Vocabulary.h"
 #include "tests/support/ZoneFixture.h"
 #include "zones/ZoneProgram.h"
 
@@ -20,7 +21,7 @@ TEST(AnimationStates, SpeedPicksStandingWalkingOrRunning) {
   } cases[] = {{7.5, 2}, {7, 1}, {0, 0}, {-7.5, 2}, {-7, 1}, {0.01, 1}, {7.99, 2}, {12, 2}, {-0.5, 1}};
   for (const auto& c : cases) {
     ZoneFixture z;
-    z->PlayerAnim = 9;
+    z->PlayerAnim = anim::kFlying;
     z->SpeedX = c.speed;
     z->Animation();
     EXPECT_EQ(z->PlayerAnim, c.anim) << c.speed;
@@ -29,32 +30,32 @@ TEST(AnimationStates, SpeedPicksStandingWalkingOrRunning) {
 
 TEST(AnimationStates, SpeedStatesWaitWhileAMoveOwnsTheState) {
   ZoneFixture z;
-  z->PlayerAnim = 5;
-  z->HurtRecoil = -1;
-  z->Airborne = -1;
+  z->PlayerAnim = anim::kHurt;
+  z->HurtRecoil = kOn;
+  z->Airborne = kOn;
   z->SpeedX = 3;
   z->Animation();
-  EXPECT_EQ(z->PlayerAnim, 5);
+  EXPECT_EQ(z->PlayerAnim, anim::kHurt);
   z->HurtRecoil = 0;
   z->ShieldAction = 2;
-  z->PlayerAnim = 3;
+  z->PlayerAnim = anim::kBall;
   z->Animation();
-  EXPECT_EQ(z->PlayerAnim, 3);
+  EXPECT_EQ(z->PlayerAnim, anim::kBall);
 }
 
 TEST(AnimationStates, SprungRisesInState6AndFallsWalking) {
   ZoneFixture z;
-  z->Sprung = -1;
+  z->Sprung = kOn;
   z->SpringPose = 32;
-  z->Airborne = -1;
+  z->Airborne = kOn;
   z->SpeedY = -5;
   z->Animation();
-  EXPECT_EQ(z->PlayerAnim, 6);
+  EXPECT_EQ(z->PlayerAnim, anim::kSprung);
   EXPECT_EQ(z->PlayerFrame, 27);
   EXPECT_EQ(z->SpringPose, 32);
   z->SpeedY = 0.5;
   z->Animation();
-  EXPECT_EQ(z->PlayerAnim, 1);
+  EXPECT_EQ(z->PlayerAnim, anim::kWalking);
   EXPECT_EQ(z->SpringPose, 0);
   EXPECT_EQ(z->Sprung, -1);
   // landing clears the spring
@@ -65,39 +66,39 @@ TEST(AnimationStates, SprungRisesInState6AndFallsWalking) {
 
 TEST(AnimationStates, LaterRulesWin) {
   ZoneFixture z;
-  z->AirActionReady = -1;
-  z->Airborne = -1;
+  z->AirActionReady = kOn;
+  z->Airborne = kOn;
   z->Animation();
-  EXPECT_EQ(z->PlayerAnim, 3);  // jumping
+  EXPECT_EQ(z->PlayerAnim, anim::kBall);  // jumping
 
   z->AirActionReady = 0;
   z->Airborne = 0;
   z->SpeedX = 4;
-  z->KeyLeft = -1;
+  z->KeyLeft = kOn;
   z->Animation();
-  EXPECT_EQ(z->PlayerAnim, 4);  // skidding
+  EXPECT_EQ(z->PlayerAnim, anim::kSkidding);  // skidding
   EXPECT_EQ(z->PlayerFrame, 16);
 
   z->KeyLeft = 0;
   z->SpeedX = 0;
-  z->SpinState = 2;
+  z->SpinState = spin::kCharging;
   z->Animation();
-  EXPECT_EQ(z->PlayerAnim, 8);
+  EXPECT_EQ(z->PlayerAnim, anim::kCharging);
 
-  z->SpinState = 0;
-  z->Dying = 1;
+  z->SpinState = spin::kNone;
+  z->Dying = kSet;
   z->Animation();
-  EXPECT_EQ(z->PlayerAnim, 11);
+  EXPECT_EQ(z->PlayerAnim, anim::kDead);
   EXPECT_EQ(z->PlayerFrame, 34);
 }
 
 TEST(AnimationStates, LandingClearsTheHurtAndStartsTheBlinkAfterARingLoss) {
   ZoneFixture z;
-  z->HurtRecoil = -1;
-  z->LostRingsActive = -1;
-  z->Airborne = -1;
+  z->HurtRecoil = kOn;
+  z->LostRingsActive = kOn;
+  z->Airborne = kOn;
   z->Animation();
-  EXPECT_EQ(z->PlayerAnim, 5);
+  EXPECT_EQ(z->PlayerAnim, anim::kHurt);
   EXPECT_EQ(z->PlayerFrame, 29);
   EXPECT_EQ(z->BlinkOn, 0);
   z->Airborne = 0;
@@ -108,15 +109,15 @@ TEST(AnimationStates, LandingClearsTheHurtAndStartsTheBlinkAfterARingLoss) {
 
 TEST(AnimationFrames, FirstCharacterRollingAlsoTurnsTheSecondCharactersBall) {
   ZoneFixture z;
-  z->Character = 0;
-  z->Rolling = 1;
+  z->Character = kZinto;
+  z->Rolling = kSet;
   z->SpeedX = 9;
   bool sawFirst = false, sawLast = false;
   int16_t lastAlt = -1;
   int altChanges = 0;
   for (int frame = 0; frame < 60; ++frame) {
     z->Animation();
-    ASSERT_EQ(z->PlayerAnim, 3);
+    ASSERT_EQ(z->PlayerAnim, anim::kBall);
     ASSERT_GE(z->PlayerFrame, 11);
     ASSERT_LE(z->PlayerFrame, 15);
     ASSERT_GE(z->AltBallFrame, 16);
@@ -153,14 +154,14 @@ TEST(AnimationFrames, WalkingFramesAdvanceWithTheSpeed) {
 
 TEST(AnimationFrames, SecondCharacterStandsInFramesZeroToThreeAndSpringsByTwo) {
   ZoneFixture z;
-  z->Character = 1;
+  z->Character = kKubo;
   for (int i = 0; i < 100; ++i) {
     z->Animation();
     ASSERT_LE(z->PlayerFrame, 3);
     ASSERT_GE(z->PlayerFrame, 0);
   }
-  z->Sprung = -1;
-  z->Airborne = -1;
+  z->Sprung = kOn;
+  z->Airborne = kOn;
   z->SpeedY = -5;
   int changes = 0;
   int16_t last = -1;
@@ -175,25 +176,25 @@ TEST(AnimationFrames, SecondCharacterStandsInFramesZeroToThreeAndSpringsByTwo) {
 
 TEST(AnimationFrames, TiredFlightShowsState10) {
   ZoneFixture z;
-  z->Character = 1;
-  z->Airborne = -1;
-  z->Flying = -1;
+  z->Character = kKubo;
+  z->Airborne = kOn;
+  z->Flying = kOn;
   z->FlightTimer = 100;
   z->Animation();
-  EXPECT_EQ(z->PlayerAnim, 9);
+  EXPECT_EQ(z->PlayerAnim, anim::kFlying);
   EXPECT_GE(z->PlayerFrame, 30);
   EXPECT_LE(z->PlayerFrame, 31);
-  z->FlightTired = -1;
+  z->FlightTired = kOn;
   z->FlightTimer = 199;
   z->Animation();
-  EXPECT_EQ(z->PlayerAnim, 10);
+  EXPECT_EQ(z->PlayerAnim, anim::kFlyingTired);
   EXPECT_GE(z->PlayerFrame, 32);
   EXPECT_LE(z->PlayerFrame, 35);
 }
 
 TEST(AnimationFrames, CurvePosesKeepToTheirFourFrames) {
   ZoneFixture z;
-  z->OnCurve = 1;
+  z->OnCurve = kSet;
   z->CurvePose = 5;
   z->SpeedX = 12;
   for (int i = 0; i < 40; ++i) {
@@ -280,11 +281,11 @@ TEST(ShieldFrames, EachShieldsFramesHoldFromTheFrameItIsGiven) {
 TEST(ShieldFrames, DashJumpsTo48Or54AndBackTo16) {
   ZoneFixture z;
   z->ShieldKind = 2;
-  z->Airborne = -1;
+  z->Airborne = kOn;
   z->Animation();
   EXPECT_EQ(z->ShieldFrame, 16);
   z->ShieldAction = 2;
-  z->Facing = 40;
+  z->Facing = kFacingRight;
   z->Animation();
   EXPECT_EQ(z->ShieldFrame, 48);
   for (int i = 0; i < 30; ++i) {
@@ -296,7 +297,7 @@ TEST(ShieldFrames, DashJumpsTo48Or54AndBackTo16) {
   z->Animation();
   EXPECT_EQ(z->ShieldFrame, 16);
   z->ShieldAction = 2;
-  z->Facing = 0;
+  z->Facing = kFacingLeft;
   z->Animation();
   EXPECT_EQ(z->ShieldFrame, 54);
   for (int i = 0; i < 30; ++i) {
@@ -311,8 +312,8 @@ TEST(ShieldFrames, LeftDashCyclesTheSheetsLastFourFrames) {
   ZoneFixture z;
   z->ShieldKind = 2;
   z->ShieldAction = 2;
-  z->Facing = 0;
-  z->Airborne = -1;
+  z->Facing = kFacingLeft;
+  z->Airborne = kOn;
   std::set<int> seen;
   for (int i = 0; i < 60; ++i) {
     z->Animation();
@@ -325,7 +326,7 @@ TEST(ShieldFrames, BounceShowsFrame52) {
   ZoneFixture z;
   z->ShieldKind = 3;
   z->ShieldAction = 3;
-  z->Airborne = -1;
+  z->Airborne = kOn;
   for (int i = 0; i < 7; ++i) {
     z->Animation();
     ASSERT_EQ(z->ShieldFrame, 52);

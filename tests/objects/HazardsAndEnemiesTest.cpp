@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "tests/support/ZoneFixture.h"
 #include "zones/ZoneProgram.h"
 
@@ -19,7 +20,7 @@ constexpr int kHazardX = 1200, kHazardY = 800;
 void AtHazard(ZoneFixture& z) {
   z.SetItem(0, 13, kHazardX, kHazardY);
   z.Play(1180, 790);
-  z->Facing = 40;
+  z->Facing = kFacingRight;
 }
 
 TEST(Damage, HitWithFortyRingsScattersThirtyTwo) {
@@ -43,7 +44,7 @@ TEST(Damage, HitWithFortyRingsScattersThirtyTwo) {
 TEST(Damage, ThrowBackFollowsTheFacing) {
   ZoneFixture z;
   AtHazard(z);
-  z->Facing = 0;
+  z->Facing = kFacingLeft;
   z->RingCount = 1;
   z->ItemWalk();
   EXPECT_EQ(z->SpeedX, 6);
@@ -52,8 +53,8 @@ TEST(Damage, ThrowBackFollowsTheFacing) {
 TEST(Damage, ABallIsHurtByTheHazardLikeAWalkingPlayer) {
   ZoneFixture z;
   AtHazard(z);
-  z->PlayerAnim = 3;
-  z->Rolling = 1;
+  z->PlayerAnim = anim::kBall;
+  z->Rolling = kSet;
   z->RingCount = 5;
   z->ItemWalk();
   EXPECT_EQ(z->RingCount, 0);
@@ -66,7 +67,7 @@ TEST(Damage, HazardShieldLossProtectsAtOnce) {
   AtHazard(z);
   z->ShieldKind = 2;
   z->RingCount = 7;
-  z->Sprung = -1;
+  z->Sprung = kOn;
   z->ItemWalk();
   EXPECT_EQ(z->ShieldKind, 0);
   EXPECT_EQ(z->RingCount, 7);
@@ -82,7 +83,7 @@ TEST(Damage, NoRingsNoShieldDies) {
   ZoneFixture z;
   AtHazard(z);
   z->PlayerScreenY = 123;
-  z->Rolling = 1;
+  z->Rolling = kSet;
   z->ItemWalk();
   EXPECT_EQ(z->Dying, 1);
   EXPECT_EQ(z->DeathY, 123);
@@ -94,7 +95,7 @@ TEST(Damage, NoDeathWhileThrownBackProtectedOrInvincible) {
   {
     ZoneFixture z;
     AtHazard(z);
-    z->HurtRecoil = -1;
+    z->HurtRecoil = kOn;
     z->ItemWalk();
     EXPECT_EQ(z->Dying, 0);
   }
@@ -146,7 +147,7 @@ void IntoSideHazard(ZoneFixture& z) {
   z.SetItem(0, 15, kSideX, kSideY);
   z.Play(1560, 790);
   z->SpeedX = 8;
-  z->Facing = 40;
+  z->Facing = kFacingRight;
 }
 
 TEST(SideHazard, HurtsThroughTheLeftFace) {
@@ -203,7 +204,7 @@ TEST(SideHazard, TopAndRightFaceAreSolid) {
   ZoneFixture z;
   z.SetItem(0, 15, kSideX, kSideY);
   z.Play(1590, 770);
-  z->Airborne = -1;
+  z->Airborne = kOn;
   z->SpeedY = 3;
   z->ItemWalk();
   EXPECT_EQ(z->PlayerY, kSideY - 38);
@@ -222,14 +223,14 @@ TEST(SideHazard, TopAndRightFaceAreSolid) {
 void AtEnemy(ZoneFixture& z, int index = 0) {
   z.SetItem(index, 29, 1400, 800);
   z.Play(1390, 790);
-  z->Facing = 40;
+  z->Facing = kFacingRight;
 }
 
 TEST(Enemies, ABallDestroysAnEnemyAndBouncesBack) {
   ZoneFixture z;
   AtEnemy(z);
-  z->Airborne = -1;
-  z->PlayerAnim = 3;
+  z->Airborne = kOn;
+  z->PlayerAnim = anim::kBall;
   z->SpeedY = 4;
   z->Score = 50;
   z->ItemWalk();
@@ -238,7 +239,7 @@ TEST(Enemies, ABallDestroysAnEnemyAndBouncesBack) {
   EXPECT_EQ(z->Score, 150);
   EXPECT_EQ(z.SoundCalls(kSoundTv, "play"), 1);
   // gone from the next frame
-  z->PlayerAnim = 1;
+  z->PlayerAnim = anim::kWalking;
   z->ItemWalk();
   EXPECT_EQ(z->Dying, 0);
   EXPECT_EQ(z->Score, 150);
@@ -247,8 +248,8 @@ TEST(Enemies, ABallDestroysAnEnemyAndBouncesBack) {
 TEST(Enemies, RollingAlongTheGroundKeepsSpeedYZero) {
   ZoneFixture z;
   AtEnemy(z);
-  z->PlayerAnim = 3;
-  z->Rolling = 1;
+  z->PlayerAnim = anim::kBall;
+  z->Rolling = kSet;
   z->SpeedX = 9;
   z->ItemWalk();
   EXPECT_EQ(z->ItemKind[0], 0);
@@ -259,7 +260,7 @@ TEST(Enemies, RollingAlongTheGroundKeepsSpeedYZero) {
 TEST(Enemies, AnInvincibleWalkerDestroysThem) {
   ZoneFixture z;
   AtEnemy(z);
-  z->PlayerAnim = 1;
+  z->PlayerAnim = anim::kWalking;
   z->InvincibleTimer = 9;
   z->ItemWalk();
   EXPECT_EQ(z->ItemKind[0], 0);
@@ -269,7 +270,7 @@ TEST(Enemies, AnInvincibleWalkerDestroysThem) {
 TEST(Enemies, ScoreDoesNotOverflow) {
   ZoneFixture z;
   AtEnemy(z);
-  z->PlayerAnim = 3;
+  z->PlayerAnim = anim::kBall;
   z->Score = std::numeric_limits<int32_t>::max() - 50;
   z->ItemWalk();
   EXPECT_EQ(z->Score, std::numeric_limits<int32_t>::max());
@@ -278,7 +279,7 @@ TEST(Enemies, ScoreDoesNotOverflow) {
 TEST(Enemies, WithAShieldAndRingsOnlyTheShieldIsLost) {
   ZoneFixture z;
   AtEnemy(z);
-  z->PlayerAnim = 1;
+  z->PlayerAnim = anim::kWalking;
   z->RingCount = 10;
   z->ShieldKind = 2;
   z->ItemWalk();
@@ -296,7 +297,7 @@ TEST(Enemies, WithAShieldAndRingsOnlyTheShieldIsLost) {
 TEST(Enemies, DeathWithoutRingsOrShield) {
   ZoneFixture z;
   AtEnemy(z);
-  z->PlayerAnim = 1;
+  z->PlayerAnim = anim::kWalking;
   z->ItemWalk();
   EXPECT_EQ(z->Dying, 1);
   EXPECT_EQ(z->ItemKind[0], 29);
@@ -310,8 +311,8 @@ TEST(Enemies, ALaterEntryCanStillTakeWhatAnEnemyHitLeft) {
     z.SetItem(enemyFirst ? 0 : 1, 29, 1400, 800);
     z.SetItem(enemyFirst ? 1 : 0, 13, 1380, 790);
     z.Play(1390, 790);
-    z->Facing = 40;
-    z->PlayerAnim = 1;
+    z->Facing = kFacingRight;
+    z->PlayerAnim = anim::kWalking;
     z->RingCount = 10;
     z->ShieldKind = 1;
     z->ItemWalk();
@@ -334,11 +335,11 @@ TEST(Enemies, PatrollingEnemiesMoveAndTurnTogether) {
       // a ball just left of the box's left edge (x + offset + 4) misses, one pixel further right hits
       const double edge = z->ItemX[i] + z->PatrolOffset + 4;
       z.Play(edge - 34, 790);
-      z->PlayerAnim = 3;
+      z->PlayerAnim = anim::kBall;
       z->ItemWalk();
       ASSERT_EQ(z->ItemKind[i], 29) << frame << " " << i;
       z.Play(edge - 33, 790);
-      z->PlayerAnim = 3;
+      z->PlayerAnim = anim::kBall;
       z->ItemWalk();
       ASSERT_EQ(z->ItemKind[i], 0) << frame << " " << i;
       z->ItemKind[i] = 29;
@@ -350,12 +351,12 @@ TEST(Enemies, PatrollingEnemiesMoveAndTurnTogether) {
 TEST(Enemies, ThePatrolBoxMovesWithTheSharedOffset) {
   ZoneFixture z;
   AtEnemy(z);
-  z->PlayerAnim = 3;
+  z->PlayerAnim = anim::kBall;
   z->PatrolOffset = 100;  // the enemy is now at 1500..1550
   z->ItemWalk();
   EXPECT_EQ(z->ItemKind[0], 29);
   z.Play(1490, 790);
-  z->PlayerAnim = 3;
+  z->PlayerAnim = anim::kBall;
   z->ItemWalk();
   EXPECT_EQ(z->ItemKind[0], 0);
 }
@@ -365,7 +366,7 @@ TEST(Enemies, HoppingEnemiesUseTheirOwnOffsets) {
   z.SetItem(0, 30, 1800, 900);
   z.SetItem(1, 31, 1800, 900);
   z.Play(1790, 790);  // 100 above the entries' ItemY
-  z->PlayerAnim = 3;
+  z->PlayerAnim = anim::kBall;
   z->HopOffsetA = -100;
   z->HopOffsetB = 0;
   z->ItemWalk();
@@ -381,7 +382,7 @@ TEST(Enemies, AshMoorHasNoHoppingEnemies) {
   z.SetItem(0, 30, 1800, 900);
   z.SetItem(1, 31, 1800, 900);
   z.Play(1790, 890);
-  z->PlayerAnim = 1;
+  z->PlayerAnim = anim::kWalking;
   z->ItemWalk();
   EXPECT_EQ(z->Dying, 0);
   for (int i = 0; i < 40; ++i) z->MoveEnemies();

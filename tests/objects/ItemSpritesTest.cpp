@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "engine/core/Vocabulary.h"
 #include "tests/support/ZoneFixture.h"
 #include "zones/ZoneProgram.h"
 
@@ -152,7 +153,7 @@ TEST_F(AshMoorItemPictures, Kind27IsDrawnAndTheHoppersAreNot) {
 }
 
 TEST_F(ItemPictures, LostRingsAreRoundedAndNotClipped) {
-  z->LostRingsActive = -1;
+  z->LostRingsActive = kOn;
   z->LostRingAlive[1] = 1;
   z->LostRingX[1] = 1100.5;  // 100.5 rounds to 100
   z->LostRingY[1] = 601.5;   // 101.5 rounds to 102

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "tests/support/ZoneFixture.h"
 #include "zones/ZoneProgram.h"
 
@@ -51,7 +52,7 @@ TEST(ScatterRings, AtMostThirtyTwoOnTwoCircles) {
 // A lost ring in Plum Vale over block column 8, row 2.
 void RingOver(ZoneFixture& z, double y, double speedY) {
   z.Play(4000, 100);  // far away: no catch
-  z->LostRingsActive = -1;
+  z->LostRingsActive = kOn;
   z->LostRingAlive[1] = 1;
   z->LostRingX[1] = 8 * 128;
   z->LostRingY[1] = y;
@@ -151,7 +152,7 @@ TEST(MoveLostRings, CaughtOnlyOnceNoLongerThrownBack) {
 TEST(MoveLostRings, CatchDoesNotOverflowTheRingCount) {
   ZoneFixture z;
   z.Play(300, 400);
-  z->LostRingsActive = -1;
+  z->LostRingsActive = kOn;
   z->LostRingAlive[1] = 1;
   z->LostRingX[1] = 310;
   z->LostRingY[1] = 410;
@@ -177,8 +178,8 @@ TEST(MoveLostRings, LiveFor400FramesOfTheTimer) {
 
 TEST(HurtBlink, StartsOnTheGroundAndHidesEverySecondFourFramePhase) {
   ZoneFixture z;
-  z->Invulnerable = -1;
-  z->Airborne = -1;
+  z->Invulnerable = kOn;
+  z->Airborne = kOn;
   z->HurtBlink();
   EXPECT_EQ(z->BlinkOn, 0);  // not in the air
   z->Airborne = 0;
@@ -193,7 +194,7 @@ TEST(HurtBlink, StartsOnTheGroundAndHidesEverySecondFourFramePhase) {
 
 TEST(HurtBlink, EndsAfter401Frames) {
   ZoneFixture z;
-  z->Invulnerable = -1;
+  z->Invulnerable = kOn;
   z->HurtTimer = 1;  // as the hazard block's shield loss leaves it
   for (int frame = 1; frame <= 400; ++frame) z->HurtBlink();
   EXPECT_EQ(z->HurtTimer, 401);
@@ -209,12 +210,12 @@ TEST(HurtBlink, BothRunningCountTheTimerTwiceAFrame) {
   z.Play(300, 400);
   z->RingCount = 2;
   z->ScatterRings();
-  z->Invulnerable = -1;
+  z->Invulnerable = kOn;
   z->Airborne = 0;
   // the tail of the frame: the blink first, then the lost rings
   auto tail = [&] {
-    if (z->Invulnerable == -1) z->HurtBlink();
-    if (z->LostRingsActive == -1) z->MoveLostRings();
+    if (z->Invulnerable == kOn) z->HurtBlink();
+    if (z->LostRingsActive == kOn) z->MoveLostRings();
   };
   for (int frame = 1; frame <= 200; ++frame) tail();
   EXPECT_EQ(z->HurtTimer, 400);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "tests/support/ZoneFixture.h"
 
 namespace orvane {
@@ -108,7 +109,7 @@ TEST(ItemBoxes, WalkingIntoABoxPushesOutAndNeverOpens) {
   z.SetItem(0, 3, kBoxX, kBoxY);
   z.Play(270, 390);  // feet at 428, in the box's lower half
   z->SpeedX = 3;
-  z->PlayerAnim = 1;
+  z->PlayerAnim = anim::kWalking;
   z->ItemWalk();
   EXPECT_EQ(z->PlayerX, kBoxX - 34);
   EXPECT_EQ(z->SpeedX, 0);
@@ -128,9 +129,9 @@ TEST(ItemBoxes, AWalkingPlayerStandsOnTheBoxAndARisingOneStops) {
   ZoneFixture z;
   z.SetItem(0, 4, kBoxX, kBoxY);
   z.Play(290, 367);  // feet 5 below the top
-  z->Airborne = -1;
+  z->Airborne = kOn;
   z->SpeedY = 2;
-  z->PlayerAnim = 1;
+  z->PlayerAnim = anim::kWalking;
   z->ItemWalk();
   EXPECT_EQ(z->PlayerY, kBoxY - 38);
   EXPECT_EQ(z->SpeedY, 0);
@@ -138,7 +139,7 @@ TEST(ItemBoxes, AWalkingPlayerStandsOnTheBoxAndARisingOneStops) {
   EXPECT_EQ(z->ItemTimer[0], 0);
 
   z.Play(290, 415);  // head under the box, feet far below its top band
-  z->Airborne = -1;
+  z->Airborne = kOn;
   z->SpeedY = -4;
   z->ItemWalk();
   EXPECT_EQ(z->SpeedY, 0);
@@ -150,8 +151,8 @@ TEST(ItemBoxes, RollingIntoABoxOpensItWithoutAPush) {
   z.SetItem(0, 3, kBoxX, kBoxY);
   z.Play(270, 390);
   z->SpeedX = 8;
-  z->Rolling = 1;
-  z->PlayerAnim = 3;
+  z->Rolling = kSet;
+  z->PlayerAnim = anim::kBall;
   z->ItemWalk();
   EXPECT_EQ(z->PlayerX, 270);
   EXPECT_EQ(z->SpeedX, 8);
@@ -164,9 +165,9 @@ TEST(ItemBoxes, JumpingOntoABoxBouncesWithTheLandingSpeedReversed) {
   ZoneFixture z;
   z.SetItem(0, 7, kBoxX, kBoxY);
   z.Play(290, 367);
-  z->Airborne = -1;
+  z->Airborne = kOn;
   z->SpeedY = 4.5;
-  z->PlayerAnim = 3;
+  z->PlayerAnim = anim::kBall;
   z->ItemWalk();
   EXPECT_EQ(z->SpeedY, -4.5);
   EXPECT_EQ(z->ItemTimer[0], 5);
@@ -176,9 +177,9 @@ TEST(ItemBoxes, OpeningFromTheSideOrBelowKeepsTheVerticalSpeed) {
   ZoneFixture z;
   z.SetItem(0, 9, kBoxX, kBoxY);
   z.Play(290, 410);
-  z->Airborne = -1;
+  z->Airborne = kOn;
   z->SpeedY = -3;
-  z->PlayerAnim = 3;
+  z->PlayerAnim = anim::kBall;
   z->ItemWalk();
   EXPECT_EQ(z->SpeedY, -3);
   EXPECT_EQ(z->ItemTimer[0], 5);
@@ -188,8 +189,8 @@ TEST(ItemBoxes, ContentArrivesFifteenFramesAfterTheHit) {
   ZoneFixture z;
   z.SetItem(0, 3, kBoxX, kBoxY);
   z.Play(270, 390);
-  z->Rolling = 1;
-  z->PlayerAnim = 3;
+  z->Rolling = kSet;
+  z->PlayerAnim = anim::kBall;
   z->RingCount = 5;
   z->ItemWalk();  // the hit
   z.Play(0, 0);   // gone from the box: the opening runs on by itself
@@ -206,8 +207,8 @@ TEST(ItemBoxes, ContentArrivesFifteenFramesAfterTheHit) {
   EXPECT_EQ(z.SoundCalls(kSoundRing, "play"), 1);
   // an opened box is inert
   z.Play(270, 390);
-  z->Rolling = 1;
-  z->PlayerAnim = 3;
+  z->Rolling = kSet;
+  z->PlayerAnim = anim::kBall;
   z->ItemWalk();
   EXPECT_EQ(z->ItemKind[0], 12);
   EXPECT_EQ(z->ItemTimer[0], 0);
@@ -216,8 +217,8 @@ TEST(ItemBoxes, ContentArrivesFifteenFramesAfterTheHit) {
 // Opens the box at index 0 and runs the walk until it has given its content.
 void OpenBox(ZoneFixture& z) {
   z.Play(270, 390);
-  z->Rolling = 1;
-  z->PlayerAnim = 3;
+  z->Rolling = kSet;
+  z->PlayerAnim = anim::kBall;
   z->ItemWalk();
   z.Play(0, 0);
   for (int i = 0; i < 15; ++i) z->ItemWalk();
@@ -268,8 +269,8 @@ TEST(ItemWalk, InertKindsNeverTouchThePlayer) {
     z.Play(180, 190);
     z->SpeedX = 2;
     z->SpeedY = 1;
-    z->PlayerAnim = 3;
-    z->JumpPressed = -1;
+    z->PlayerAnim = anim::kBall;
+    z->JumpPressed = kOn;
     z->ItemWalk();
     EXPECT_EQ(z->PlayerX, 180) << kind;
     EXPECT_EQ(z->PlayerY, 190) << kind;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "tests/support/ZoneFixture.h"
 
 namespace orvane {
@@ -47,7 +48,7 @@ TEST(ItemsInPlay, RunningIntoABoxPushesOutAndRollingIntoItOpensIt) {
   StandOnGround(roll, 1000);
   roll.SetItem(0, 3, 1100, kGroundTop - 32);
   roll->SpeedX = 6;
-  roll->Rolling = 1;
+  roll->Rolling = kSet;
   int frames = 0;
   for (; frames < 100 && roll->ItemKind[0] == 3; ++frames) Step(roll);
   EXPECT_EQ(roll->ItemKind[0], 12);
@@ -73,18 +74,18 @@ TEST(ItemsInPlay, FallingOntoAnUpSpringLaunchesInTheSpringPose) {
   z.FillRow(kGroundRow, 1);
   z.SetItem(0, 17, 1000, kGroundTop - 32);
   z.Play(990, 100);
-  z->Airborne = -1;
+  z->Airborne = kOn;
   int launched = 0;
   double highest = 1e9;
   for (int i = 0; i < 300; ++i) {
     Step(z);
-    if (z->Sprung == -1 && launched == 0) launched = i + 1;
+    if (z->Sprung == kOn && launched == 0) launched = i + 1;
     highest = std::min(highest, z->PlayerY);
     if (launched && z->PlayerY < 100) break;
   }
   ASSERT_GT(launched, 0);
   EXPECT_LT(highest, 100);  // -13 a frame against 0.2 of gravity
-  EXPECT_EQ(z->PlayerAnim, 6);
+  EXPECT_EQ(z->PlayerAnim, anim::kSprung);
   EXPECT_EQ(z->SpringPose, 32);
 }
 
@@ -93,8 +94,8 @@ TEST(ItemsInPlay, ABallFallingOntoAnEnemyDestroysItAndBounces) {
   z.FillRow(kGroundRow, 1);
   z.SetItem(0, 29, 1000, kGroundTop - 16);
   z.Play(1000, 120);
-  z->Airborne = -1;
-  z->AirActionReady = -1;  // a jump: a ball
+  z->Airborne = kOn;
+  z->AirActionReady = kOn;  // a jump: a ball
   double speedBefore = 0;
   for (int i = 0; i < 100 && z->ItemKind[0] == 29; ++i) {
     speedBefore = z->SpeedY;
@@ -124,17 +125,17 @@ TEST(ItemsInPlay, HitWithRingsThrowsBackThenBlinksOnTheGround) {
   z.FillRow(kGroundRow, 1);
   z.SetItem(0, 13, 1100, kGroundTop - 32);
   z.Play(1100, 100);  // falling onto the block
-  z->Airborne = -1;
+  z->Airborne = kOn;
   z->RingCount = 5;
   int hit = 0;
   for (int i = 0; i < 200 && hit == 0; ++i) {
     Step(z);
-    if (z->LostRingsActive == -1) hit = i + 1;
+    if (z->LostRingsActive == kOn) hit = i + 1;
   }
   ASSERT_GT(hit, 0);
   EXPECT_EQ(z->RingCount, 0);
   EXPECT_EQ(z->Airborne, -1);
-  EXPECT_EQ(z->PlayerAnim, 5);
+  EXPECT_EQ(z->PlayerAnim, anim::kHurt);
   z.Hold({});
   int landed = 0;
   for (int i = 0; i < 200 && landed == 0; ++i) {
@@ -158,7 +159,7 @@ TEST(ItemsInPlay, JumpPressedInTheLandingFrameJumpsFromThePlatformStep) {
     z.FillRow(kGroundRow, 1);
     z.SetItem(0, 25, 4000, 100);  // a platform far away
     z.Play(1000, 150);
-    z->Airborne = -1;
+    z->Airborne = kOn;
   };
   ZoneFixture probe;
   scene(probe);

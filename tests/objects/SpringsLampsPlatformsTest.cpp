@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "tests/support/ZoneFixture.h"
 #include "zones/ZoneProgram.h"
 
@@ -45,14 +46,14 @@ TEST(Springs, FallingOntoTheUpSpringLaunchesAndKeepsSpeedX) {
   ZoneFixture z;
   z.SetItem(0, 17, kSpringX, kSpringY);
   z.Play(490, 580);
-  z->Airborne = -1;
+  z->Airborne = kOn;
   z->SpeedX = 2;
   z->SpeedY = 3;
-  z->Rolling = 1;
-  z->Flying = -1;
+  z->Rolling = kSet;
+  z->Flying = kOn;
   z->FlightTimer = 50;
   z->ShieldAction = 3;
-  z->AirActionReady = -1;
+  z->AirActionReady = kOn;
   z->ItemWalk();
   EXPECT_EQ(z->SpeedY, -13);
   EXPECT_EQ(z->SpeedX, 2);
@@ -74,8 +75,8 @@ TEST(Springs, RightSpringResetsTheSurfaceOnlyInPlumVale) {
     ZoneFixture z(*zone);
     z.SetItem(0, 18, 700, 600);
     z.Play(690, 590);
-    z->SurfaceMode = 1;
-    z->OnCurve = 1;
+    z->SurfaceMode = surface::kRightWall;
+    z->OnCurve = kSet;
     z->ItemWalk();
     EXPECT_EQ(z->SpeedX, 15);
     const bool resets = zone == &PlumvaleTables();
@@ -89,17 +90,17 @@ TEST(Springs, LeftAndDownSpringsSetOneSpeedAndNoFlag) {
   ZoneFixture z;
   z.SetItem(0, 19, 700, 600);
   z.Play(690, 590);
-  z->SurfaceMode = 1;
-  z->OnCurve = 1;
+  z->SurfaceMode = surface::kRightWall;
+  z->OnCurve = kSet;
   z->ItemWalk();
   EXPECT_EQ(z->SpeedX, -15);
-  EXPECT_EQ(z->SurfaceMode, 1);
+  EXPECT_EQ(z->SurfaceMode, surface::kRightWall);
   EXPECT_EQ(z->OnCurve, 1);
 
   ZoneFixture d;
   d.SetItem(0, 20, 700, 600);
   d.Play(690, 590);
-  d->Airborne = -1;
+  d->Airborne = kOn;
   d->SpeedY = -2;
   d->SpeedX = 3;
   d->ItemWalk();
@@ -127,11 +128,11 @@ TEST(Springs, DiagonalSpringsLaunchInPlumValeAndAreAbsentInAshMoor) {
     ZoneFixture z;
     z.SetItem(0, kind, 700, 600);
     z.Play(690, 580);
-    z->SurfaceMode = 4;
+    z->SurfaceMode = surface::kLeftWall;
     z->ItemWalk();
     EXPECT_EQ(z->SpeedX, kind == 21 ? 10 : -10);
     EXPECT_EQ(z->SpeedY, -10);
-    EXPECT_EQ(z->SurfaceMode, 0);
+    EXPECT_EQ(z->SurfaceMode, surface::kFloor);
     EXPECT_EQ(z->Sprung, -1);
     EXPECT_EQ(z->SpringPose, 32);
 
@@ -192,8 +193,8 @@ TEST(Platforms, LandingFromAboveStandsTheFeetOnTheTop) {
   ZoneFixture z;
   z.SetItem(0, 25, 1000, 700);
   z.Play(1000, 660);  // feet at 698, above 706
-  z->Airborne = -1;
-  z->AirActionReady = -1;
+  z->Airborne = kOn;
+  z->AirActionReady = kOn;
   z->SpeedY = 5;      // feet at 703 after the fall: past 702
   z->ItemWalk();
   EXPECT_EQ(z->PlayerY, 664);
@@ -206,14 +207,14 @@ TEST(Platforms, PassedFromBelowOrFromInside) {
   ZoneFixture z;
   z.SetItem(0, 25, 1000, 700);
   z.Play(1000, 660);
-  z->Airborne = -1;
+  z->Airborne = kOn;
   z->SpeedY = -5;  // rising
   z->ItemWalk();
   EXPECT_EQ(z->Airborne, -1);
   EXPECT_EQ(z->PlayerY, 660);
 
   z.Play(1000, 668);  // feet at 706: already at the band's lower edge
-  z->Airborne = -1;
+  z->Airborne = kOn;
   z->SpeedY = 3;
   z->ItemWalk();
   EXPECT_EQ(z->Airborne, -1);
@@ -225,10 +226,10 @@ TEST(Platforms, JumpInTheLandingFrameFromTheFirstPlatformOnly) {
   z.SetItem(3, 25, 1000, 700);
   z.SetItem(7, 25, 4000, 300);
   z.Play(1000, 660);
-  z->Airborne = -1;
+  z->Airborne = kOn;
   z->SpeedY = 5;
-  z->JumpPressed = -1;
-  z->Rolling = 1;
+  z->JumpPressed = kOn;
+  z->Rolling = kSet;
   z->ItemWalk();
   EXPECT_EQ(z->SpeedY, -6.5);
   EXPECT_EQ(z->Airborne, -1);
@@ -242,7 +243,7 @@ TEST(Platforms, JumpNeedsNoContactButNotWhileCrouchingOrCharging) {
   ZoneFixture z;
   z.SetItem(0, 25, 4000, 300);
   z.Play(100, 100);
-  z->JumpPressed = -1;
+  z->JumpPressed = kOn;
   z->ItemWalk();
   EXPECT_EQ(z->SpeedY, -6.5);
 
@@ -250,7 +251,7 @@ TEST(Platforms, JumpNeedsNoContactButNotWhileCrouchingOrCharging) {
     ZoneFixture c;
     c.SetItem(0, 25, 4000, 300);
     c.Play(100, 100);
-    c->JumpPressed = -1;
+    c->JumpPressed = kOn;
     c->SpinState = spin;
     c->ItemWalk();
     EXPECT_EQ(c->SpeedY, 0);

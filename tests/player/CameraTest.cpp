@@ -2,6 +2,7 @@
 // and the act restart, and the camera.
 #include <gtest/gtest.h>
 
+#include "engine/core/Vocabulary.h"
 #include "tests/player/PlayerScene.h"
 
 namespace orvane::test {
@@ -10,7 +11,7 @@ namespace {
 // A player that the frame does not move (SurfaceMode 3), in the open at (x, y).
 void HoldStill(ZoneFixture& fx, double x, double y) {
   FloatInAir(fx, x, y);
-  fx->SurfaceMode = 3;
+  fx->SurfaceMode = surface::kStill;
 }
 
 TEST(Camera, FollowsThePlayerAndStopsAtTheWorldsEdges) {
@@ -51,7 +52,7 @@ TEST(Camera, VerticalFollowAndTheBottomOfTheView) {
 TEST(Limits, TheWorldsLeftAndRightEdgesStopThePlayer) {
   ZoneFixture left;
   StandOnGround(left, 30);
-  left->Facing = 0;
+  left->Facing = kFacingLeft;
   left.Hold({Key::Left});
   left->SpeedX = -4;
   left.Move(30);
@@ -80,7 +81,7 @@ TEST(Pit, FallingOutPinsThePlayerAndStartsTheDeathFallOnce) {
   ZoneFixture fx;
   FloatInAir(fx, 1000, 1240);
   fx->SpeedY = 5;
-  fx->AirActionReady = -1;
+  fx->AirActionReady = kOn;
   fx.Move();
   EXPECT_EQ(fx->PlayerY, 1242);
   EXPECT_EQ(fx->Dying, 1);
@@ -117,10 +118,10 @@ TEST(Pit, TheActRestartsOnTheFirstFrameTheFallIsBelowTheScreen) {
   fx.Move();
   ASSERT_EQ(fx->Dying, 1);
   int frames = 0;
-  while (fx->Dying == 1 && frames < 200) {
+  while (fx->Dying == kSet && frames < 200) {
     fx.Move();
     ++frames;
-    if (fx->Dying == 1) {
+    if (fx->Dying == kSet) {
       EXPECT_LE(fx->DeathY, 240) << "still falling at frame " << frames;
     }
   }
@@ -143,7 +144,7 @@ TEST(Pit, AHazardsDeathFallRestartsFromWhereItStarted) {
   fx.SaveAct();
   fx->Lives = 1;
   StandOnGround(fx, 1000);
-  fx->Dying = 1;
+  fx->Dying = kSet;
   fx->DeathY = 239.9;
   fx->DeathSpeedY = 0;
   fx.Move();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "tests/support/ZoneFixture.h"
 
 namespace orvane::test {
@@ -28,8 +29,8 @@ class Capsule : public ::testing::Test {
     f().PlayerX = kX + 32 - 19;
     f().PlayerY = kY + feet - 38;
     f().SpeedY = speedY;
-    f().Airborne = -1;
-    f().AirActionReady = -1;
+    f().Airborne = kOn;
+    f().AirActionReady = kOn;
   }
   int TvPlays() { return z.SoundCalls(kSoundTv, "play"); }
   ZoneFixture z;

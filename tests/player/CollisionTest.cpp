@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "engine/core/Vocabulary.h"
 #include "tests/player/PlayerScene.h"
 
 namespace orvane::test {
@@ -48,8 +49,8 @@ TEST(Floors, AFallLandsOnTheTopWithTheAirStatesCleared) {
   ZoneFixture fx;
   fx.FillRow(kGroundRow, 1);
   FloatInAir(fx, 1000, 100);
-  fx->AirActionReady = -1;
-  for (int i = 0; i < 100 && fx->Airborne == -1; ++i) fx.Move();
+  fx->AirActionReady = kOn;
+  for (int i = 0; i < 100 && fx->Airborne == kOn; ++i) fx.Move();
   EXPECT_EQ(fx->Airborne, 0);
   EXPECT_EQ(fx->AirActionReady, 0);
   EXPECT_EQ(fx->SpeedY, 0);
@@ -194,9 +195,9 @@ TEST(Slopes, RollingLeftDownARisingSlopeGainsPointFifteenDownToTen) {
     fx.SetBlock(kGroundRow, 9, 14);
     fx.FillRow(3, 1);
     fx.Play(x, rightFootSurface - 38);
-    fx->Facing = 0;
-    fx->FacingAlt = 0;
-    fx->Rolling = 1;
+    fx->Facing = kFacingLeft;
+    fx->FacingAlt = kFacingAltLeft;
+    fx->Rolling = kSet;
     fx->SpeedX = speed;
     fx.Hold({});
     fx.Move();
@@ -211,8 +212,8 @@ TEST(Slopes, RunningGainsNothingFromASlope) {
   fx.SetBlock(kGroundRow, 10, 13);
   fx.FillRow(3, 1);
   fx.Play(10 * 128 + 80 - 7, 2 * 128 + 68 - 52.5 - 38);
-  fx->Facing = 0;
-  fx->FacingAlt = 0;
+  fx->Facing = kFacingLeft;
+  fx->FacingAlt = kFacingAltLeft;
   fx->SpeedX = -2;
   fx.Hold({});
   fx.Move();

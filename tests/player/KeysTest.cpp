@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "tests/player/PlayerScene.h"
 
 namespace orvane::test {
@@ -13,14 +14,14 @@ constexpr double kEps = 1e-9;
 TEST(Steering, RightWinsWhenBothAreHeld) {
   ZoneFixture fx;
   StandOnGround(fx, 1000);
-  fx->Facing = 0;
-  fx->FacingAlt = 0;
+  fx->Facing = kFacingLeft;
+  fx->FacingAlt = kFacingAltLeft;
   fx.Hold({Key::Left, Key::Right});
   fx.Move();
   EXPECT_EQ(fx->KeyRight, -1);
   EXPECT_EQ(fx->KeyLeft, 0);
-  EXPECT_EQ(fx->Facing, 40);
-  EXPECT_EQ(fx->FacingAlt, 43);
+  EXPECT_EQ(fx->Facing, kFacingRight);
+  EXPECT_EQ(fx->FacingAlt, kFacingAltRight);
   EXPECT_GT(fx->SpeedX, 0);
 }
 
@@ -29,13 +30,13 @@ TEST(Steering, KeysAreIgnoredDuringTheTitleCardAndWhileDying) {
     ZoneFixture fx;
     StandOnGround(fx, 1000);
     if (which == 0) fx->ControlOn = 0;
-    else fx->Dying = 1;
+    else fx->Dying = kSet;
     fx.Hold({Key::Left, Key::Control});
     fx.Move();
     EXPECT_EQ(fx->KeyLeft, 0);
     EXPECT_EQ(fx->JumpPressed, 0);
     EXPECT_EQ(fx->SpeedX, 0);
-    EXPECT_EQ(fx->Facing, 40);
+    EXPECT_EQ(fx->Facing, kFacingRight);
   }
 }
 
@@ -82,13 +83,13 @@ TEST(Jump, TheTakeOffDependsOnTheSurface) {
     ZoneFixture fx;
     fx.Play(1000, 500);  // in the open: nothing to land on this frame
     fx->SurfaceMode = c.mode;
-    fx->OnCurve = 1;
-    fx->Rolling = 1;
+    fx->OnCurve = kSet;
+    fx->Rolling = kSet;
     fx.Hold({Key::Control});
     fx.Move();
     EXPECT_NEAR(fx->SpeedX, c.speedX, kEps) << "mode " << c.mode;
     EXPECT_NEAR(fx->SpeedY, c.speedY, kEps) << "mode " << c.mode;
-    EXPECT_EQ(fx->SurfaceMode, 0) << "mode " << c.mode;
+    EXPECT_EQ(fx->SurfaceMode, surface::kFloor) << "mode " << c.mode;
     EXPECT_EQ(fx->OnCurve, 0);
     EXPECT_EQ(fx->Rolling, 0);
     EXPECT_EQ(fx->AirActionReady, -1);
@@ -97,10 +98,10 @@ TEST(Jump, TheTakeOffDependsOnTheSurface) {
 
 TEST(Flight, KuboFlies199FramesThenTheFallSoundLoopsUntilHeLands) {
   ZoneFixture fx;
-  fx->Character = 1;
+  fx->Character = kKubo;
   fx.FillRow(9, 1);  // far below
   FloatInAir(fx, 1000, 0);
-  fx->AirActionReady = -1;
+  fx->AirActionReady = kOn;
   fx.Hold({Key::Control});
   fx.Move();
   EXPECT_EQ(fx->Flying, -1);
@@ -126,7 +127,7 @@ TEST(Flight, KuboFlies199FramesThenTheFallSoundLoopsUntilHeLands) {
   EXPECT_GT(fx->SpeedY, 0);
   fx.Hold({});
   int frames = 0;
-  while (fx->Airborne == -1 && frames < 600) {
+  while (fx->Airborne == kOn && frames < 600) {
     fx.Move();
     ++frames;
   }
@@ -143,9 +144,9 @@ TEST(Flight, KuboFlies199FramesThenTheFallSoundLoopsUntilHeLands) {
 
 TEST(Flight, EachPressWhileFlyingFlaps) {
   ZoneFixture fx;
-  fx->Character = 1;
+  fx->Character = kKubo;
   FloatInAir(fx, 1000, 300);
-  fx->Flying = -1;
+  fx->Flying = kOn;
   fx->FlightTimer = 10;
   fx->SpeedY = 3;
   fx.Hold({Key::Control});
@@ -159,7 +160,7 @@ TEST(Shields, TheDashSetsFifteenWhateverTheMotion) {
     ZoneFixture fx;
     FloatInAir(fx, 3000, 300);
     fx->ShieldKind = 2;
-    fx->AirActionReady = -1;
+    fx->AirActionReady = kOn;
     fx->Facing = facing;
     fx->SpeedX = facing == 40 ? -6 : 6;  // moving the other way
     fx->SpeedY = 3;
@@ -183,7 +184,7 @@ TEST(Shields, TheDoubleJumpShieldJumpsAgain) {
   ZoneFixture fx;
   FloatInAir(fx, 1000, 300);
   fx->ShieldKind = 1;
-  fx->AirActionReady = -1;
+  fx->AirActionReady = kOn;
   fx->SpeedY = 2;
   fx.Hold({Key::Control});
   fx.Move();
@@ -194,10 +195,10 @@ TEST(Shields, TheDoubleJumpShieldJumpsAgain) {
 
 TEST(Shields, KuboHasNoShieldMove) {
   ZoneFixture fx;
-  fx->Character = 1;
+  fx->Character = kKubo;
   FloatInAir(fx, 1000, 300);
   fx->ShieldKind = 2;
-  fx->AirActionReady = -1;
+  fx->AirActionReady = kOn;
   fx.Hold({Key::Control});
   fx.Move();
   EXPECT_EQ(fx->ShieldUsed, 0);
@@ -209,14 +210,14 @@ TEST(Shields, TheBounceDivesAndReboundsAtSevenReadyAgain) {
   fx.FillRow(kGroundRow, 1);
   FloatInAir(fx, 1000, 120);
   fx->ShieldKind = 3;
-  fx->AirActionReady = -1;
+  fx->AirActionReady = kOn;
   fx.Hold({Key::Control});
   fx.Move();
   EXPECT_NEAR(fx->SpeedY, 10.2, kEps);
   EXPECT_EQ(fx->ShieldAction, 3);
   fx.Hold({});
   int frames = 0;
-  while (fx->Airborne == -1 && frames < 60) {
+  while (fx->Airborne == kOn && frames < 60) {
     fx.Move();
     ++frames;
   }
@@ -243,7 +244,7 @@ TEST(Ground, DownWhileMovingRollsAndDownAtRestCrouches) {
   fx.Hold({Key::Down});
   fx.Move();
   EXPECT_EQ(fx->Rolling, 1);
-  EXPECT_EQ(fx->SpinState, 0);
+  EXPECT_EQ(fx->SpinState, spin::kNone);
   EXPECT_EQ(fx.SoundCalls(kSoundRoll, "play"), 1);
 
   ZoneFixture still;
@@ -251,10 +252,10 @@ TEST(Ground, DownWhileMovingRollsAndDownAtRestCrouches) {
   still.Hold({Key::Down});
   still.Move();
   EXPECT_EQ(still->Rolling, 0);
-  EXPECT_EQ(still->SpinState, 1);
+  EXPECT_EQ(still->SpinState, spin::kCrouching);
   still.Hold({});
   still.Move();
-  EXPECT_EQ(still->SpinState, 0);
+  EXPECT_EQ(still->SpinState, spin::kNone);
 }
 
 TEST(Ground, TheSpinChargeLaunchesAtTwelveByFacing) {
@@ -264,10 +265,10 @@ TEST(Ground, TheSpinChargeLaunchesAtTwelveByFacing) {
     fx->Facing = facing;
     fx.Hold({Key::Down});
     fx.Move();
-    ASSERT_EQ(fx->SpinState, 1);
+    ASSERT_EQ(fx->SpinState, spin::kCrouching);
     fx.Hold({Key::Down, Key::Control});
     fx.Move();
-    EXPECT_EQ(fx->SpinState, 2);
+    EXPECT_EQ(fx->SpinState, spin::kCharging);
     EXPECT_EQ(fx->Airborne, 0);  // no jump from a crouch
     EXPECT_EQ(fx.SoundCalls(kSoundJump, "play"), 0);
     EXPECT_EQ(fx.SoundCalls(kSoundSpin, "play"), 1);
@@ -279,7 +280,7 @@ TEST(Ground, TheSpinChargeLaunchesAtTwelveByFacing) {
     EXPECT_EQ(fx->SpeedX, 0);
     fx.Hold({});
     fx.Move();
-    EXPECT_EQ(fx->SpinState, 0);
+    EXPECT_EQ(fx->SpinState, spin::kNone);
     EXPECT_EQ(fx->Rolling, 1);
     EXPECT_EQ(fx->SpeedX, facing == 40 ? 12 : -12);
     EXPECT_EQ(fx.SoundCalls(kSoundRel, "play"), 1);
@@ -290,7 +291,7 @@ TEST(Ground, TheSpinChargeLaunchesAtTwelveByFacing) {
 TEST(Ground, ARollEndsInTheAirReadyForAnAirMove) {
   ZoneFixture fx;
   FloatInAir(fx, 1000, 300);
-  fx->Rolling = 1;
+  fx->Rolling = kSet;
   fx->SpeedX = 0.04;
   fx->AirActionReady = 0;
   fx.Move();

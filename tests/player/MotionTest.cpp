@@ -1,6 +1,7 @@
 // The running rules, gravity, roll friction and the move by surface, through the real Movement.
 #include <gtest/gtest.h>
 
+#include "engine/core/Vocabulary.h"
 #include "tests/player/PlayerScene.h"
 
 namespace orvane::test {
@@ -41,7 +42,7 @@ TEST(Running, PressingAgainstTheMotionSlowsByPointTwo) {
   EXPECT_NEAR(fx->SpeedX, 1.8, kEps);
   fx.Move();
   EXPECT_NEAR(fx->SpeedX, 1.6, kEps);
-  EXPECT_EQ(fx->Facing, 0);
+  EXPECT_EQ(fx->Facing, kFacingLeft);
 }
 
 TEST(Running, SpeedsAboveTheTopDecayEvenWithTheKeyHeld) {
@@ -88,9 +89,9 @@ TEST(Gravity, AFallFromRestReachesTwoAfterTenFramesAndKeepsGrowing) {
 
 TEST(Gravity, AFlyingKuboSinksAtMostAtFive) {
   ZoneFixture fx;
-  fx->Character = 1;
+  fx->Character = kKubo;
   FloatInAir(fx, 1000, 100);
-  fx->Flying = -1;
+  fx->Flying = kOn;
   fx->SpeedY = 4.98;
   fx.Move();
   EXPECT_NEAR(fx->SpeedY, 5.03, kEps);
@@ -104,7 +105,7 @@ TEST(Gravity, AFlyingKuboSinksAtMostAtFive) {
 TEST(Move, SurfaceModeThreeHoldsThePlayerStill) {
   ZoneFixture fx;
   FloatInAir(fx, 1000, 300);
-  fx->SurfaceMode = 3;
+  fx->SurfaceMode = surface::kStill;
   fx->SpeedX = 5;
   fx->SpeedY = 4;
   fx.Move(3);
@@ -134,11 +135,11 @@ TEST(Move, EachSurfaceTurnsTheSpeedsItsOwnWay) {
 TEST(Roll, ARollFromTwelveEndsAfterAbout235Frames) {
   ZoneFixture fx;
   StandOnGround(fx, 500);
-  fx->Rolling = 1;
+  fx->Rolling = kSet;
   fx->SpeedX = 12;
   fx.Hold({});
   int frames = 0;
-  while (fx->Rolling == 1 && frames < 1000) {
+  while (fx->Rolling == kSet && frames < 1000) {
     fx.Move();
     ++frames;
   }
@@ -152,7 +153,7 @@ TEST(Roll, ARollFromTwelveEndsAfterAbout235Frames) {
 TEST(Roll, FrictionWorksTowardsZeroFromEitherSide) {
   ZoneFixture fx;
   StandOnGround(fx, 3000);
-  fx->Rolling = 1;
+  fx->Rolling = kSet;
   fx->SpeedX = -5;
   fx.Hold({});
   fx.Move();
@@ -162,7 +163,7 @@ TEST(Roll, FrictionWorksTowardsZeroFromEitherSide) {
 TEST(Roll, PushingAgainstARollLeftNeedsMoreThanHalfASpeed) {
   ZoneFixture fx;
   StandOnGround(fx, 1000);
-  fx->Rolling = 1;
+  fx->Rolling = kSet;
   fx->SpeedX = 0.5;
   fx.Hold({Key::Left});
   fx.Move();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/Sounds.h"
+#include "engine/core/Vocabulary.h"
 #include "tests/support/ZoneFixture.h"
 #include "zones/ZoneProgram.h"
 
@@ -21,7 +22,7 @@ class Sand : public ::testing::Test {
     f().PlayerX = kCol * 128 + 60 - 19;
     f().PlayerY = kRow * 128 + feet - 38;
     f().SpeedY = speedY;
-    f().Airborne = -1;
+    f().Airborne = kOn;
   }
   ZoneFixture z;
 };
@@ -79,8 +80,8 @@ TEST_F(Sand, ColumnIsThePlayersMiddleRounded) {
 TEST_F(Sand, JumpPressThrowsThePlayerOutWithTheJumpSound) {
   z.SetBlock2(kRow, kCol, 1);
   FeetAt(40);
-  f().JumpPressed = -1;
-  f().Rolling = 1;
+  f().JumpPressed = kOn;
+  f().Rolling = kSet;
   f().SandStep();
   EXPECT_DOUBLE_EQ(f().SpeedY, -6.5);
   EXPECT_EQ(f().Airborne, -1);
@@ -97,7 +98,7 @@ TEST_F(Sand, NoJumpOutWhileCrouchingOrCharging) {
   z.SetBlock2(kRow, kCol, 1);
   for (int16_t spin : {1, 2}) {
     FeetAt(40);
-    f().JumpPressed = -1;
+    f().JumpPressed = kOn;
     f().SpinState = spin;
     f().SandStep();
     EXPECT_DOUBLE_EQ(f().SpeedY, 0) << spin;
@@ -108,12 +109,12 @@ TEST_F(Sand, NoJumpOutWhileCrouchingOrCharging) {
 TEST_F(Sand, TakesAwayFlightAndShieldMoves) {
   z.SetBlock2(kRow, kCol, 1);
   FeetAt(40);
-  f().AirActionReady = -1;
-  f().Flying = -1;
-  f().FlightTired = -1;
+  f().AirActionReady = kOn;
+  f().Flying = kOn;
+  f().FlightTired = kOn;
   f().FlightTimer = 120;
   f().ShieldAction = 3;
-  f().ShieldUsed = 1;
+  f().ShieldUsed = kSet;
   f().Sprung = 1;
   f().SandStep();
   EXPECT_EQ(f().AirActionReady, 0);
@@ -131,7 +132,7 @@ TEST_F(Sand, RisingThroughSandIsNotHeld) {
   z.SetBlock2(kRow, kCol, 1);
   for (double speedY : {0.0, -3.0}) {
     FeetAt(40, speedY);
-    f().AirActionReady = -1;
+    f().AirActionReady = kOn;
     const double y = f().PlayerY;
     f().SandStep();
     EXPECT_DOUBLE_EQ(f().SpeedY, speedY);

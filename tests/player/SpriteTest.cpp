@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "engine/core/Vocabulary.h"
 #include "tests/player/PlayerScene.h"
 
 namespace orvane::test {
@@ -65,7 +66,7 @@ class PlayerSprite : public ::testing::Test {
 };
 
 TEST_F(PlayerSprite, ZintoByFacingAndFrame) {
-  fx->Facing = 40;
+  fx->Facing = kFacingRight;
   fx->PlayerFrame = 3;
   Drawn d = Draw();
   ASSERT_TRUE(d.any);
@@ -76,7 +77,7 @@ TEST_F(PlayerSprite, ZintoByFacingAndFrame) {
   EXPECT_EQ(d.atX, 140);
   EXPECT_EQ(d.atY, 100);
 
-  fx->Facing = 0;
+  fx->Facing = kFacingLeft;
   fx->SpringPose = 32;  // sprung: the cell is 32 rows taller
   d = Draw();
   EXPECT_EQ(d.left, 0);
@@ -85,9 +86,9 @@ TEST_F(PlayerSprite, ZintoByFacingAndFrame) {
 }
 
 TEST_F(PlayerSprite, KuboDropsSixAndRollsOnHisBallFrames) {
-  fx->Character = 1;
+  fx->Character = kKubo;
   fx->SpriteDropY = 6;
-  fx->FacingAlt = 43;
+  fx->FacingAlt = kFacingAltRight;
   fx->PlayerFrame = 2;
   fx->AltBallFrame = 5;
   Drawn d = Draw();
@@ -97,15 +98,15 @@ TEST_F(PlayerSprite, KuboDropsSixAndRollsOnHisBallFrames) {
   EXPECT_EQ(d.bottom, 96);
   EXPECT_EQ(d.atY, 106);
 
-  fx->PlayerAnim = 3;
+  fx->PlayerAnim = anim::kBall;
   d = Draw();
   EXPECT_EQ(d.top, 160);
   EXPECT_EQ(d.bottom, 192);
 }
 
 TEST_F(PlayerSprite, TheCurvePoseReplacesTheSheetWhileRidingUpright) {
-  fx->OnCurve = 1;
-  fx->Facing = 40;
+  fx->OnCurve = kSet;
+  fx->Facing = kFacingRight;
   fx->PlayerFrame = 6;
   Drawn d = Draw();
   EXPECT_EQ(d.left, 44);
@@ -116,7 +117,7 @@ TEST_F(PlayerSprite, TheCurvePoseReplacesTheSheetWhileRidingUpright) {
   EXPECT_EQ(d.atY, 94);
 
   // rolling on a curve shows the ball from the player sheet instead
-  fx->Rolling = 1;
+  fx->Rolling = kSet;
   fx->PlayerFrame = 2;
   d = Draw();
   EXPECT_EQ(d.right - d.left, 40);
@@ -124,21 +125,21 @@ TEST_F(PlayerSprite, TheCurvePoseReplacesTheSheetWhileRidingUpright) {
 }
 
 TEST_F(PlayerSprite, TheBlinkHidesThePlayerOnPhaseOneButNotTheCurvePose) {
-  fx->Facing = 40;
+  fx->Facing = kFacingRight;
   fx->BlinkOn = 1;
   fx->BlinkPhase = 1;
   EXPECT_FALSE(Draw().any);
   fx->BlinkPhase = 0;
   EXPECT_TRUE(Draw().any);
   fx->BlinkPhase = 1;
-  fx->OnCurve = 1;
+  fx->OnCurve = kSet;
   EXPECT_TRUE(Draw().any);
 }
 
 TEST_F(PlayerSprite, TheDyingZintoIsFourRowsTallerAtTheFallsHeight) {
-  fx->Facing = 0;
+  fx->Facing = kFacingLeft;
   fx->PlayerFrame = 4;
-  fx->Dying = 1;
+  fx->Dying = kSet;
   fx->DeathY = 77.6;
   Drawn d = Draw(true);
   EXPECT_EQ(d.top, 152);
@@ -147,8 +148,8 @@ TEST_F(PlayerSprite, TheDyingZintoIsFourRowsTallerAtTheFallsHeight) {
   EXPECT_EQ(d.atY, 78);
 
   // the same form for Kubo keeps his cell height
-  fx->Character = 1;
-  fx->FacingAlt = 0;
+  fx->Character = kKubo;
+  fx->FacingAlt = kFacingAltLeft;
   fx->SpriteDropY = 6;
   d = Draw(true);
   EXPECT_EQ(d.top, 128);
@@ -157,8 +158,8 @@ TEST_F(PlayerSprite, TheDyingZintoIsFourRowsTallerAtTheFallsHeight) {
 }
 
 TEST_F(PlayerSprite, APieceReachingOffTheScreenIsNotDrawnAtAll) {
-  fx->Facing = 40;
-  fx->Dying = 1;
+  fx->Facing = kFacingRight;
+  fx->Dying = kSet;
   fx->DeathY = 230;  // not clipped: the 42-row cell does not fit
   EXPECT_FALSE(Draw(true).any);
 }

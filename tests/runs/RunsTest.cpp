@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "engine/core/Vocabulary.h"
 #include "tools/runfind/RunFind.h"
 #include "tools/runfind/RunPlay.h"
 
@@ -88,7 +89,7 @@ TEST(RouteCheck, HoldsAStandingPlayerToItsRowsInItsColumns) {
   at(21, 7);  // past the span: anything goes
   EXPECT_TRUE(high.Holds(f));
   at(15, 7);
-  f.Airborne = -1;  // in the air is not standing
+  f.Airborne = kOn;  // in the air is not standing
   EXPECT_TRUE(high.Holds(f));
   EXPECT_EQ(high.Describe(), "high route, columns 10-20, rows 0-3");
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/Vocabulary.h"
+
 namespace orvane::test {
 
 namespace {
@@ -52,13 +54,13 @@ void ZoneFixture::SetItem(int index, uint8_t kind, int x, int y) {
 void ZoneFixture::Play(double x, double y) {
   ZoneForm& f = *form_;
   f.Running = 1;
-  f.ControlOn = 1;
+  f.ControlOn = kSet;
   f.PlayerX = x;
   f.PlayerY = y;
   f.SpeedX = f.SpeedY = 0;
   f.Airborne = 0;
-  if (f.Character == 0) f.Facing = 40;
-  else f.FacingAlt = 43;
+  if (f.Character == kZinto) f.Facing = kFacingRight;
+  else f.FacingAlt = kFacingAltRight;
 }
 
 void ZoneFixture::Hold(std::initializer_list<platform::Key> keys) {
