@@ -25,37 +25,38 @@ double LowestHop(double offset) {
 constexpr int kHopSprite = 32;
 
 std::array<ItemKindInfo, 27> MakeKinds() {
+  using K = orvane::kind::Kind;
   const int hopBottom = HopLowestOffset() + kHopSprite;
   return {{
-      {1, "ring", 0, 0, 16, 16, Footing::Floats, true, true, false},
-      {3, "box_rings", 0, 0, 28, 32, Footing::Stands, true, true, false},
-      {4, "box_jump_shield", 0, 0, 28, 32, Footing::Stands, true, true, false},
-      {5, "box_dash_shield", 0, 0, 28, 32, Footing::Stands, true, true, false},
-      {6, "box_bounce_shield", 0, 0, 28, 32, Footing::Stands, true, true, false},
-      {7, "box_blank", 0, 0, 28, 32, Footing::Stands, true, true, false},
-      {8, "box_invincible", 0, 0, 28, 32, Footing::Stands, true, true, false},
+      {K::kRing, "ring", 0, 0, 16, 16, Footing::Floats, true, true, false},
+      {K::kBoxRings, "box_rings", 0, 0, 28, 32, Footing::Stands, true, true, false},
+      {K::kBoxJumpShield, "box_jump_shield", 0, 0, 28, 32, Footing::Stands, true, true, false},
+      {K::kBoxDashShield, "box_dash_shield", 0, 0, 28, 32, Footing::Stands, true, true, false},
+      {K::kBoxBounceShield, "box_bounce_shield", 0, 0, 28, 32, Footing::Stands, true, true, false},
+      {K::kBoxBlank, "box_blank", 0, 0, 28, 32, Footing::Stands, true, true, false},
+      {K::kBoxInvincible, "box_invincible", 0, 0, 28, 32, Footing::Stands, true, true, false},
       {9, "box_blank9", 0, 0, 28, 32, Footing::Stands, true, true, false},
       {10, "box_blank10", 0, 0, 28, 32, Footing::Stands, true, true, false},
       {11, "box_blank11", 0, 0, 28, 32, Footing::Stands, true, true, false},
-      {13, "spikes", 0, 0, 32, 32, Footing::Stands, true, true, false},
-      {15, "side_spikes", 0, 0, 32, 32, Footing::Stands, true, true, false},
-      {17, "spring_up", 0, 0, 32, 32, Footing::Stands, true, true, false},
-      {18, "spring_right", 0, 0, 32, 32, Footing::Stands, true, true, false},
-      {19, "spring_left", 0, 0, 32, 32, Footing::Stands, true, true, false},
-      {20, "spring_down", 0, 0, 32, 32, Footing::Hangs, true, true, false},
-      {21, "spring_upright", 0, 0, 32, 32, Footing::Stands, true, false, false},
-      {22, "spring_upleft", 0, 0, 32, 32, Footing::Stands, true, false, false},
+      {K::kHazardBlock, "spikes", 0, 0, 32, 32, Footing::Stands, true, true, false},
+      {K::kSideHazard, "side_spikes", 0, 0, 32, 32, Footing::Stands, true, true, false},
+      {K::kSpringUp, "spring_up", 0, 0, 32, 32, Footing::Stands, true, true, false},
+      {K::kSpringRight, "spring_right", 0, 0, 32, 32, Footing::Stands, true, true, false},
+      {K::kSpringLeft, "spring_left", 0, 0, 32, 32, Footing::Stands, true, true, false},
+      {K::kSpringDown, "spring_down", 0, 0, 32, 32, Footing::Hangs, true, true, false},
+      {K::kSpringUpRight, "spring_upright", 0, 0, 32, 32, Footing::Stands, true, false, false},
+      {K::kSpringUpLeft, "spring_upleft", 0, 0, 32, 32, Footing::Stands, true, false, false},
       // the pole is drawn from ItemY to ItemY + 50, its head 14 above
-      {24, "lamppost", 0, -14, 16, 64, Footing::Stands, true, true, false},
-      {25, "platform", 0, 0, 112, 32, Footing::Floats, true, true, false},
-      {26, "picture_tall", 0, 0, 43, 135, Footing::Stands, true, true, false},
-      {27, "picture_ash", 0, 0, 32, 41, Footing::Stands, false, true, false},
-      {28, "picture_small", 0, 0, 32, 50, Footing::Stands, true, true, false},
+      {K::kLampPost, "lamppost", 0, -14, 16, 64, Footing::Stands, true, true, false},
+      {K::kPlatform, "platform", 0, 0, 112, 32, Footing::Floats, true, true, false},
+      {K::kTallPicture, "picture_tall", 0, 0, 43, 135, Footing::Stands, true, true, false},
+      {K::kTopPicture, "picture_ash", 0, 0, 32, 41, Footing::Stands, false, true, false},
+      {K::kSmallPicture, "picture_small", 0, 0, 32, 50, Footing::Stands, true, true, false},
       // the sprite, 64 wide, sweeps 0 to 129 pixels right of ItemX
-      {29, "patrol", -1, 0, 195, 22, Footing::Stands, true, true, true},
+      {K::kPatrolEnemy, "patrol", -1, 0, 195, 22, Footing::Stands, true, true, true},
       // hoppers are placed so that the lowest point of their hop meets the ground
-      {30, "hopper_a", 0, 0, 20, hopBottom, Footing::Stands, true, false, false},
-      {31, "hopper_b", 0, 0, 20, hopBottom, Footing::Stands, true, false, false},
+      {K::kHopEnemyA, "hopper_a", 0, 0, 20, hopBottom, Footing::Stands, true, false, false},
+      {K::kHopEnemyB, "hopper_b", 0, 0, 20, hopBottom, Footing::Stands, true, false, false},
       {0, "", 0, 0, 0, 0, Footing::Floats, false, false, false},
   }};
 }
@@ -67,9 +68,12 @@ const std::array<ItemKindInfo, 27>& Kinds() {
 
 }  // namespace
 
-bool Hurts(uint8_t kind) { return kind == 13 || kind == 15 || (kind >= 29 && kind <= 31); }
+bool Hurts(uint8_t kind) {
+  using namespace orvane::kind;
+  return kind == kHazardBlock || kind == kSideHazard || (kind >= kPatrolEnemy && kind <= kHopEnemyB);
+}
 
-bool IsSpring(uint8_t kind) { return kind >= 17 && kind <= 22; }
+bool IsSpring(uint8_t kind) { return kind >= orvane::kind::kSpringUp && kind <= orvane::kind::kSpringUpLeft; }
 
 int HopLowestOffset() {
   static const int lowest = static_cast<int>(std::ceil(std::max(LowestHop(0), LowestHop(orvane::kHopOffsetBStart))));

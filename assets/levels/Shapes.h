@@ -109,9 +109,9 @@ bool SolidWithCurves(const ZoneValues& zone, const uint8_t* main, const uint8_t*
 
 // The fixed scenery of an act.
 struct ActScenery {
-  int signX, signY;  // 48 x 48
+  int signX, signY;  // orvane::kSignSize square
   bool endsAtCapsule;
-  int capsuleX, capsuleY;  // 64 x 64
+  int capsuleX, capsuleY;  // orvane::kCapsuleSize square
 };
 ActScenery SceneryOf(Zone zone, int act);
 

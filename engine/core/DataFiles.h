@@ -6,8 +6,6 @@
 #include <filesystem>
 #include <vector>
 
-#include "engine/core/Vocabulary.h"
-
 namespace orvane {
 
 // The file's first `size` bytes. A missing file, one that is not a regular file, an unreadable one or
@@ -19,7 +17,7 @@ std::vector<uint8_t> ReadDataFile(const std::filesystem::path& path, size_t size
 // File sizes of the act's data.
 constexpr size_t kBackMapFileSize = 112;
 constexpr size_t kBlockMapFileSize = 1563;
-constexpr size_t kBlockLayerBytes = kMapRows * kMapColumns;  // 780
+constexpr size_t kBlockLayerBytes = 780;      // 10 rows of 78 blocks
 constexpr size_t kSecondLayerOffset = 783;    // three bytes between the layers are not read
 constexpr size_t kItemRecords = 301;
 constexpr size_t kItemRecordBytes = 5;

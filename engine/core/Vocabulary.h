@@ -129,8 +129,10 @@ enum Kind : uint8_t {
 }  // namespace kind
 
 // ---- the act's fixed scenery ----------------------------------------------------------------------
-// The end sign (48 x 48) stands at kSignX of the act, at the height its zone gives (zones/ZoneFacts.h);
-// the capsule (64 x 64) closes the zone's last act instead.
+// The end sign stands at kSignX of the act, at the height its zone gives (zones/ZoneFacts.h); the
+// capsule closes the zone's last act instead.
+inline constexpr int kSignSize = 48;     // square
+inline constexpr int kCapsuleSize = 64;  // square
 inline constexpr int16_t kSignX[3] = {9800, 9800, 10200};
 inline constexpr int16_t kCapsuleX = 9792;
 inline constexpr int16_t kCapsuleY = 832;

@@ -20,10 +20,8 @@ constexpr int kPlayerWidth = 40;
 constexpr int kPlayerHeight = 38;
 constexpr int kStartY = 255;
 constexpr int kFootLeft = 7, kFootRight = 32;
-constexpr int kSignSize = 48;
-constexpr int kCapsuleSize = 64;
 constexpr int kWalkSampleStep = 8;
-constexpr int kPlatformKind = 25, kPlatformTop = 2;
+constexpr int kPlatformTop = 2;
 constexpr int kMinRowsApart = 2;   // standing heights this many rows apart count as two
 constexpr int kFastColumns = 4;    // a runner is fast after four blocks of flat or falling ground
 constexpr int kFlatRise = 16;      // a floor that rises less than this from column to column is flat
@@ -310,7 +308,9 @@ class Checker {
   static bool OnPlatform(int x, int y, const std::vector<Item>& all) {
     constexpr int kPlatformLeft = 8, kPlatformRight = 96;
     for (const Item& p : all)
-      if (p.kind == kPlatformKind && y == p.y + kPlatformTop && x >= p.x + kPlatformLeft && x < p.x + kPlatformRight) return true;
+      if (p.kind == orvane::kind::kPlatform && y == p.y + kPlatformTop && x >= p.x + kPlatformLeft &&
+          x < p.x + kPlatformRight)
+        return true;
     return false;
   }
 
@@ -339,9 +339,9 @@ class Checker {
           break;
         }
     if (s.endsAtCapsule)
-      CheckStandingBox("capsule", s.capsuleX, s.capsuleY, kCapsuleSize);
+      CheckStandingBox("capsule", s.capsuleX, s.capsuleY, orvane::kCapsuleSize);
     else
-      CheckStandingBox("end sign", s.signX, s.signY, kSignSize);
+      CheckStandingBox("end sign", s.signX, s.signY, orvane::kSignSize);
   }
 
   void CheckStandingBox(const std::string& what, int x0, int y0, int size) {
@@ -374,7 +374,7 @@ class Checker {
       if (room) ys.push_back(y);
     }
     for (const Item& p : items_)
-      if (p.kind == kPlatformKind && p.x / kBlock == c) ys.push_back(p.y + kPlatformTop);
+      if (p.kind == orvane::kind::kPlatform && p.x / kBlock == c) ys.push_back(p.y + kPlatformTop);
     std::sort(ys.begin(), ys.end());
     return ys;
   }
@@ -474,8 +474,8 @@ class Checker {
   bool RingsLeadOver(int x0, int x1, int y) const {
     int count = 0, first = x1;
     for (const Item& item : items_)
-      if (item.kind == 1 && item.x >= x0 - kTrailLead && item.x < x1 && item.y + kRingSize <= y - kRingLowest &&
-          item.y > y - kRingHighest)
+      if (item.kind == orvane::kind::kRing && item.x >= x0 - kTrailLead && item.x < x1 &&
+          item.y + kRingSize <= y - kRingLowest && item.y > y - kRingHighest)
         ++count, first = std::min(first, item.x);
     return count >= kTrailRings && first < x0 - kTrailStartsBefore;
   }
