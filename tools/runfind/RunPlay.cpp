@@ -57,8 +57,7 @@ std::optional<RunName> ParseRunName(std::string_view text) {
 
 namespace {
 
-// The player's middle and feet: where it stands, in columns and rows.
-constexpr double kMiddleX = 20;
+// The player's feet: where it stands, in rows (its column is the centre point's).
 constexpr double kFeetY = 38;
 // Feet a few pixels above a block's top still stand on it (a slope's or step's surface lies inside
 // its block, and the feet may rest a fraction above the surface).
@@ -85,7 +84,7 @@ RouteCheck::RouteCheck(const RunName& run) : route_(run.route.value_or(levels::R
 
 bool RouteCheck::Holds(const ZoneForm& f) const {
   if (f.Airborne == kOn || f.Dying != 0) return true;
-  const int column = static_cast<int>(std::floor((f.PlayerX + kMiddleX) / levels::kBlock));
+  const int column = static_cast<int>(std::floor((f.PlayerX + kCentreX) / kBlock));
   const int row = static_cast<int>(std::floor((f.PlayerY + kFeetY + kFeetSlack) / levels::kBlock));
   const levels::RouteRows rows = levels::RowsOf(route_);
   for (const levels::RouteSpan& span : spans_)
