@@ -90,6 +90,16 @@ void CatchAt(ZoneForm& f, Number surfaceY) {
   f.Sprung = 0;
 }
 
+// In the air the player is off the curve, and off its wall too: a fall that began on the wall (the
+// block collision's edge test) would otherwise keep the wall's mode, and the move would turn the
+// growing fall speed into a sideways flight through the act.
+void OffTheCurveInTheAir(ZoneForm& f) {
+  if (f.Airborne == kOn) {
+    f.OnCurve = 0;
+    f.SurfaceMode = surface::kFloor;
+  }
+}
+
 void DropOff(ZoneForm& f) {
   f.OnCurve = 0;
   f.Airborne = kOn;
@@ -108,13 +118,7 @@ void RideLowerLeft(ZoneForm& f, const Cell& k) {
     }
     CatchAt(f, floorY);
   }
-  // In the air the player is off the curve, and off its wall too: a fall that began on the wall
-  // (the block collision's edge test) would otherwise keep the wall's mode, and the move would
-  // turn the growing fall speed into a sideways flight through the act.
-  if (f.Airborne == kOn) {
-    f.OnCurve = 0;
-    f.SurfaceMode = surface::kFloor;
-  }
+  OffTheCurveInTheAir(f);
   if (f.OnCurve == kSet) {
     if (f.SensorX < k.left + kWallBefore) f.SurfaceMode = surface::kLeftWall;
     if (f.SensorX > k.left + kWallAfter) f.SurfaceMode = surface::kFloor;
@@ -181,13 +185,7 @@ void RideLowerRight(ZoneForm& f, const Cell& k) {
       f.SpeedX = -kLowerRightCatchScale * f.SpeedY / std::max<Number>(kBlock - k.dx(), kLowerRightCatchScale);
     CatchAt(f, floorY);
   }
-  // In the air the player is off the curve, and off its wall too: a fall that began on the wall
-  // (the block collision's edge test) would otherwise keep the wall's mode, and the move would
-  // turn the growing fall speed into a sideways flight through the act.
-  if (f.Airborne == kOn) {
-    f.OnCurve = 0;
-    f.SurfaceMode = surface::kFloor;
-  }
+  OffTheCurveInTheAir(f);
   if (f.OnCurve == kSet) {
     if (f.SensorX < k.left + kWallBefore) f.SurfaceMode = surface::kFloor;
     if (f.SensorX > k.left + kWallAfter) f.SurfaceMode = surface::kRightWall;
