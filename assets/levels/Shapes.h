@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/core/DataFiles.h"
 #include "engine/core/Vocabulary.h"
 
 namespace levels {
@@ -28,11 +29,12 @@ constexpr int kCells = kCols * kRows;
 using orvane::kBlock;
 using orvane::kWorldHeight;
 using orvane::kWorldWidth;
-constexpr int kMapFileSize = 1563;
-constexpr int kForeLayerOffset = 783;
-constexpr int kItemRecords = 301;
-constexpr int kItemFileSize = kItemRecords * 5;
-constexpr int kCurveEntries = 129;
+// The files' layout is the one the game reads (engine/core/DataFiles.h).
+constexpr int kMapFileSize = static_cast<int>(orvane::kBlockMapFileSize);
+constexpr int kForeLayerOffset = static_cast<int>(orvane::kSecondLayerOffset);
+constexpr int kItemRecords = static_cast<int>(orvane::kItemRecords);
+constexpr int kItemFileSize = static_cast<int>(orvane::kItemFileSize);
+constexpr int kCurveEntries = static_cast<int>(orvane::kCurveFileSize);
 
 // The landscape shape of a main-layer block value.
 enum class Shape {

@@ -5,11 +5,16 @@
 
 #include <string>
 
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 #include "platform/system/Error.h"
 #include "platform/system/InputFile.h"
 
 namespace orvane {
+
+// DataFiles.h keeps its sizes in bytes without the vocabulary, so that every file including it does
+// not see the game's words; they must still agree.
+static_assert(kBlockLayerBytes == static_cast<size_t>(kMapRows * kMapColumns));
 
 std::vector<uint8_t> ReadDataFile(const std::filesystem::path& path, size_t size) {
   const platform::InputFile file(path, "file");

@@ -8,7 +8,7 @@ namespace orvane {
 
 namespace {
 
-constexpr int kLastItem = 300;
+constexpr int kLastItem = static_cast<int>(kItemRecords) - 1;
 
 // patrolling enemies swing between just below 0 and just above 128
 constexpr double kPatrolFar = 128;
