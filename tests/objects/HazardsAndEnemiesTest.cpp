@@ -18,7 +18,7 @@ using test::ZoneFixture;
 constexpr int kHazardX = 1200, kHazardY = 800;
 
 void AtHazard(ZoneFixture& z) {
-  z.SetItem(0, 13, kHazardX, kHazardY);
+  z.SetItem(0, kind::kHazardBlock, kHazardX, kHazardY);
   z.Play(1180, 790);
   z->Facing = kFacingRight;
 }
@@ -124,7 +124,7 @@ TEST(Damage, NoDeathWhileThrownBackProtectedOrInvincible) {
 
 TEST(Damage, HazardBlockFacesStopThePlayer) {
   ZoneFixture z;
-  z.SetItem(0, 13, kHazardX, kHazardY);
+  z.SetItem(0, kind::kHazardBlock, kHazardX, kHazardY);
   z.Play(1160, 790);
   z->SpeedX = 6;  // 1201 inside the left face
   z->InvincibleTimer = 5;
@@ -144,7 +144,7 @@ TEST(Damage, HazardBlockFacesStopThePlayer) {
 constexpr int kSideX = 1600, kSideY = 800;
 
 void IntoSideHazard(ZoneFixture& z) {
-  z.SetItem(0, 15, kSideX, kSideY);
+  z.SetItem(0, kind::kSideHazard, kSideX, kSideY);
   z.Play(1560, 790);
   z->SpeedX = 8;
   z->Facing = kFacingRight;
@@ -202,7 +202,7 @@ TEST(SideHazard, ShieldLossLeavesTheTimerToTheEndOfTheFrame) {
 
 TEST(SideHazard, TopAndRightFaceAreSolid) {
   ZoneFixture z;
-  z.SetItem(0, 15, kSideX, kSideY);
+  z.SetItem(0, kind::kSideHazard, kSideX, kSideY);
   z.Play(1590, 770);
   z->Airborne = kOn;
   z->SpeedY = 3;
@@ -221,7 +221,7 @@ TEST(SideHazard, TopAndRightFaceAreSolid) {
 
 // A patrolling enemy at (1400, 800) with the patrol offset at 0; a player at (1390, 790) touches it.
 void AtEnemy(ZoneFixture& z, int index = 0) {
-  z.SetItem(index, 29, 1400, 800);
+  z.SetItem(index, kind::kPatrolEnemy, 1400, 800);
   z.Play(1390, 790);
   z->Facing = kFacingRight;
 }
@@ -234,7 +234,7 @@ TEST(Enemies, ABallDestroysAnEnemyAndBouncesBack) {
   z->SpeedY = 4;
   z->Score = 50;
   z->ItemWalk();
-  EXPECT_EQ(z->ItemKind[0], 0);
+  EXPECT_EQ(z->ItemKind[0], kind::kNone);
   EXPECT_EQ(z->SpeedY, -4);
   EXPECT_EQ(z->Score, 150);
   EXPECT_EQ(z.SoundCalls(kSoundTv, "play"), 1);
@@ -252,7 +252,7 @@ TEST(Enemies, RollingAlongTheGroundKeepsSpeedYZero) {
   z->Rolling = kSet;
   z->SpeedX = 9;
   z->ItemWalk();
-  EXPECT_EQ(z->ItemKind[0], 0);
+  EXPECT_EQ(z->ItemKind[0], kind::kNone);
   EXPECT_EQ(z->SpeedY, 0);
   EXPECT_EQ(z->SpeedX, 9);
 }
@@ -263,7 +263,7 @@ TEST(Enemies, AnInvincibleWalkerDestroysThem) {
   z->PlayerAnim = anim::kWalking;
   z->InvincibleTimer = 9;
   z->ItemWalk();
-  EXPECT_EQ(z->ItemKind[0], 0);
+  EXPECT_EQ(z->ItemKind[0], kind::kNone);
   EXPECT_EQ(z->Dying, 0);
 }
 
@@ -291,7 +291,7 @@ TEST(Enemies, WithAShieldAndRingsOnlyTheShieldIsLost) {
   EXPECT_EQ(z->Airborne, -1);
   EXPECT_EQ(z->SpeedY, -5);
   EXPECT_EQ(z->LostRingsActive, 0);
-  EXPECT_EQ(z->ItemKind[0], 29);
+  EXPECT_EQ(z->ItemKind[0], kind::kPatrolEnemy);
 }
 
 TEST(Enemies, DeathWithoutRingsOrShield) {
@@ -300,7 +300,7 @@ TEST(Enemies, DeathWithoutRingsOrShield) {
   z->PlayerAnim = anim::kWalking;
   z->ItemWalk();
   EXPECT_EQ(z->Dying, 1);
-  EXPECT_EQ(z->ItemKind[0], 29);
+  EXPECT_EQ(z->ItemKind[0], kind::kPatrolEnemy);
 }
 
 TEST(Enemies, ALaterEntryCanStillTakeWhatAnEnemyHitLeft) {
@@ -325,8 +325,8 @@ TEST(Enemies, ALaterEntryCanStillTakeWhatAnEnemyHitLeft) {
 TEST(Enemies, PatrollingEnemiesMoveAndTurnTogether) {
   // Two patrolling enemies 1000 apart: every frame both boxes stand at their x plus the one offset.
   ZoneFixture z;
-  z.SetItem(0, 29, 1400, 800);
-  z.SetItem(1, 29, 2400, 800);
+  z.SetItem(0, kind::kPatrolEnemy, 1400, 800);
+  z.SetItem(1, kind::kPatrolEnemy, 2400, 800);
   z->PatrolOffset = 127;
   z->PatrolDir = 1;
   for (int frame = 0; frame < 8; ++frame) {
@@ -342,7 +342,7 @@ TEST(Enemies, PatrollingEnemiesMoveAndTurnTogether) {
       z->PlayerAnim = anim::kBall;
       z->ItemWalk();
       ASSERT_EQ(z->ItemKind[i], 0) << frame << " " << i;
-      z->ItemKind[i] = 29;
+      z->ItemKind[i] = kind::kPatrolEnemy;
     }
   }
   EXPECT_EQ(z->PatrolDir, 0);  // turned on the way
@@ -354,33 +354,33 @@ TEST(Enemies, ThePatrolBoxMovesWithTheSharedOffset) {
   z->PlayerAnim = anim::kBall;
   z->PatrolOffset = 100;  // the enemy is now at 1500..1550
   z->ItemWalk();
-  EXPECT_EQ(z->ItemKind[0], 29);
+  EXPECT_EQ(z->ItemKind[0], kind::kPatrolEnemy);
   z.Play(1490, 790);
   z->PlayerAnim = anim::kBall;
   z->ItemWalk();
-  EXPECT_EQ(z->ItemKind[0], 0);
+  EXPECT_EQ(z->ItemKind[0], kind::kNone);
 }
 
 TEST(Enemies, HoppingEnemiesUseTheirOwnOffsets) {
   ZoneFixture z;
-  z.SetItem(0, 30, 1800, 900);
-  z.SetItem(1, 31, 1800, 900);
+  z.SetItem(0, kind::kHopEnemyA, 1800, 900);
+  z.SetItem(1, kind::kHopEnemyB, 1800, 900);
   z.Play(1790, 790);  // 100 above the entries' ItemY
   z->PlayerAnim = anim::kBall;
   z->HopOffsetA = -100;
   z->HopOffsetB = 0;
   z->ItemWalk();
-  EXPECT_EQ(z->ItemKind[0], 0);
-  EXPECT_EQ(z->ItemKind[1], 31);
+  EXPECT_EQ(z->ItemKind[0], kind::kNone);
+  EXPECT_EQ(z->ItemKind[1], kind::kHopEnemyB);
   z->HopOffsetB = -100;
   z->ItemWalk();
-  EXPECT_EQ(z->ItemKind[1], 0);
+  EXPECT_EQ(z->ItemKind[1], kind::kNone);
 }
 
 TEST(Enemies, AshMoorHasNoHoppingEnemies) {
   ZoneFixture z(AshmoorTables());
-  z.SetItem(0, 30, 1800, 900);
-  z.SetItem(1, 31, 1800, 900);
+  z.SetItem(0, kind::kHopEnemyA, 1800, 900);
+  z.SetItem(1, kind::kHopEnemyB, 1800, 900);
   z.Play(1790, 890);
   z->PlayerAnim = anim::kWalking;
   z->ItemWalk();

@@ -39,7 +39,7 @@ class ItemPictures : public ::testing::Test {
 };
 
 TEST_F(ItemPictures, RingTakesTheSpinFrame) {
-  z.SetItem(0, 1, 1100, 600);
+  z.SetItem(0, kind::kRing, 1100, 600);
   z->RingSpinFrame = 5;
   z->DrawItems();
   EXPECT_EQ(At(100, 100), Common(0, 80));
@@ -52,7 +52,7 @@ TEST_F(ItemPictures, SparkleRowsFollowTheTimerInSixes) {
     int row;
   } cases[] = {{0, 128}, {5, 128}, {6, 144}, {11, 144}, {12, 160}, {24, 192}};
   for (const auto& c : cases) {
-    z.SetItem(0, 2, 1100, 600);
+    z.SetItem(0, kind::kSparkle, 1100, 600);
     z->ItemTimer[0] = c.timer;
     z->DrawItems();
     EXPECT_EQ(At(100, 100), Common(0, c.row)) << c.timer;
@@ -60,13 +60,13 @@ TEST_F(ItemPictures, SparkleRowsFollowTheTimerInSixes) {
 }
 
 TEST_F(ItemPictures, ClosedAndOpenedBoxes) {
-  z.SetItem(0, 8, 1100, 600);
+  z.SetItem(0, kind::kBoxInvincible, 1100, 600);
   z->DrawItems();
   EXPECT_EQ(At(100, 100), Common(23, 160));
   EXPECT_EQ(At(127, 131), Common(50, 191));
 
   // an opened shield box: the open picture and, 5 right and 5 - 10 above its top, the icon
-  z.SetItem(0, 5, 1100, 600);
+  z.SetItem(0, kind::kBoxDashShield, 1100, 600);
   z->ItemTimer[0] = 10;
   z->DrawItems();
   EXPECT_EQ(At(100, 100), Common(23, 288));
@@ -75,7 +75,7 @@ TEST_F(ItemPictures, ClosedAndOpenedBoxes) {
 }
 
 TEST_F(ItemPictures, StripKinds) {
-  z.SetItem(0, 17, 1100, 600);
+  z.SetItem(0, kind::kSpringUp, 1100, 600);
   z.SetItem(1, 14, 1200, 600);
   z->DrawItems();
   EXPECT_EQ(At(100, 100), Common(51, 128));
@@ -83,12 +83,12 @@ TEST_F(ItemPictures, StripKinds) {
 }
 
 TEST_F(ItemPictures, LampPostHeadUnlitAboveAndLitOnItsCircle) {
-  z.SetItem(0, 24, 1100, 600);
+  z.SetItem(0, kind::kLampPost, 1100, 600);
   z->DrawItems();
   EXPECT_EQ(At(100, 102), Common(0, 240));  // the pole, below the head
   EXPECT_EQ(At(100, 86), Common(0, 288));   // the head 14 above
 
-  z.SetItem(1, 24, 1200, 600);
+  z.SetItem(1, kind::kLampPost, 1200, 600);
   z->ItemTimer[1] = 1;  // 11 sin 0.25 = 2.7, -3 + 11 cos 0.25 = 7.7
   z->DrawItems();
   EXPECT_EQ(At(203, 108), Common(0, 304));
@@ -96,7 +96,7 @@ TEST_F(ItemPictures, LampPostHeadUnlitAboveAndLitOnItsCircle) {
 }
 
 TEST_F(ItemPictures, PatrolEnemyFacesAndWalksWithTheOffset) {
-  z.SetItem(0, 29, 1100, 600);
+  z.SetItem(0, kind::kPatrolEnemy, 1100, 600);
   z->PatrolOffset = 20.5;  // 120.5 rounds to 120
   z->PatrolFacing = 64;
   z->PatrolFrame = 3;
@@ -106,10 +106,10 @@ TEST_F(ItemPictures, PatrolEnemyFacesAndWalksWithTheOffset) {
 }
 
 TEST_F(ItemPictures, ZonePicturesAndPlatform) {
-  z.SetItem(0, 25, 1010, 510);
-  z.SetItem(1, 26, 1150, 510);
-  z.SetItem(2, 28, 1250, 510);
-  z.SetItem(3, 27, 1150, 700);
+  z.SetItem(0, kind::kPlatform, 1010, 510);
+  z.SetItem(1, kind::kTallPicture, 1150, 510);
+  z.SetItem(2, kind::kSmallPicture, 1250, 510);
+  z.SetItem(3, kind::kTopPicture, 1150, 700);
   z->DrawItems();
   EXPECT_EQ(At(10, 10), Zone(0, 136));
   EXPECT_EQ(At(150, 10), Zone(0, 0));
@@ -118,8 +118,8 @@ TEST_F(ItemPictures, ZonePicturesAndPlatform) {
 }
 
 TEST_F(ItemPictures, HoppingEnemiesRiseWithTheirOffsets) {
-  z.SetItem(0, 30, 1100, 700);
-  z.SetItem(1, 31, 1200, 700);
+  z.SetItem(0, kind::kHopEnemyA, 1100, 700);
+  z.SetItem(1, kind::kHopEnemyB, 1200, 700);
   z->HopOffsetA = -50;
   z->HopOffsetB = -100;
   z->DrawItems();
@@ -128,10 +128,10 @@ TEST_F(ItemPictures, HoppingEnemiesRiseWithTheirOffsets) {
 }
 
 TEST_F(ItemPictures, ItemsAreClippedAtTheScreenEdges) {
-  z.SetItem(0, 25, 995, 600);  // 5 pixels off the left edge
+  z.SetItem(0, kind::kPlatform, 995, 600);  // 5 pixels off the left edge
   z->DrawItems();
   EXPECT_EQ(At(0, 100), Zone(5, 136));
-  z.SetItem(1, 1, 1100, 490);  // 10 above the top
+  z.SetItem(1, kind::kRing, 1100, 490);  // 10 above the top
   z->DrawItems();
   EXPECT_EQ(At(100, 0), Common(0, 10));
 }
@@ -142,9 +142,9 @@ class AshMoorItemPictures : public ItemPictures {
 };
 
 TEST_F(AshMoorItemPictures, Kind27IsDrawnAndTheHoppersAreNot) {
-  z.SetItem(0, 27, 1100, 600);
-  z.SetItem(1, 30, 1200, 600);
-  z.SetItem(2, 31, 1250, 600);
+  z.SetItem(0, kind::kTopPicture, 1100, 600);
+  z.SetItem(1, kind::kHopEnemyA, 1200, 600);
+  z.SetItem(2, kind::kHopEnemyB, 1250, 600);
   z->DrawItems();
   EXPECT_EQ(At(100, 100), Zone(43, 0));
   EXPECT_EQ(At(131, 140), Zone(74, 40));

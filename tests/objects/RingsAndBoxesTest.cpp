@@ -15,10 +15,10 @@ constexpr int kRingX = 200, kRingY = 200;
 
 TEST(Rings, CollectedRingCountsOnceAndSparklesFromTheNextFrame) {
   ZoneFixture z;
-  z.SetItem(0, 1, kRingX, kRingY);
+  z.SetItem(0, kind::kRing, kRingX, kRingY);
   z.Play(180, 190);
   z->ItemWalk();
-  EXPECT_EQ(z->ItemKind[0], 2);
+  EXPECT_EQ(z->ItemKind[0], kind::kSparkle);
   EXPECT_EQ(z->RingCount, 1);
   EXPECT_EQ(z->ItemTimer[0], 0);  // the sparkle has not counted yet
   EXPECT_EQ(z.SoundCalls(kSoundRing, "play"), 1);
@@ -29,30 +29,30 @@ TEST(Rings, CollectedRingCountsOnceAndSparklesFromTheNextFrame) {
     ASSERT_EQ(z->ItemTimer[0], frame);
   }
   z->ItemWalk();
-  EXPECT_EQ(z->ItemKind[0], 0);  // 25 sparkle frames, counter 0..24
+  EXPECT_EQ(z->ItemKind[0], kind::kNone);  // 25 sparkle frames, counter 0..24
   EXPECT_EQ(z->RingCount, 1);
 }
 
 TEST(Rings, RingCountStopsAtItsLargestValue) {
   ZoneFixture z;
-  z.SetItem(0, 1, kRingX, kRingY);
+  z.SetItem(0, kind::kRing, kRingX, kRingY);
   z.Play(180, 190);
   z->RingCount = 32767;
   z->ItemWalk();
   EXPECT_EQ(z->RingCount, 32767);
-  EXPECT_EQ(z->ItemKind[0], 2);
+  EXPECT_EQ(z->ItemKind[0], kind::kSparkle);
 }
 
 TEST(Rings, ShieldOnePullsRingsInsideTheWindowOnly) {
   ZoneFixture z;
   z.Play(100, 100);
   z->ShieldKind = 1;
-  z.SetItem(0, 1, 100 + 160, 150);  // exactly 160 to the right
-  z.SetItem(1, 1, 100 - 160, 150);  // exactly 160 to the left
-  z.SetItem(2, 1, 150, 100 + 120);  // exactly 120 below
-  z.SetItem(3, 1, 150, 100 - 120);  // exactly 120 above
-  z.SetItem(4, 1, 100 + 159, 150);  // just inside
-  z.SetItem(5, 1, 100 - 119, 100 - 119);
+  z.SetItem(0, kind::kRing, 100 + 160, 150);  // exactly 160 to the right
+  z.SetItem(1, kind::kRing, 100 - 160, 150);  // exactly 160 to the left
+  z.SetItem(2, kind::kRing, 150, 100 + 120);  // exactly 120 below
+  z.SetItem(3, kind::kRing, 150, 100 - 120);  // exactly 120 above
+  z.SetItem(4, kind::kRing, 100 + 159, 150);  // just inside
+  z.SetItem(5, kind::kRing, 100 - 119, 100 - 119);
   z->ItemWalk();
   EXPECT_EQ(z->ItemX[0], 260);
   EXPECT_EQ(z->ItemX[1], -60);
@@ -68,7 +68,7 @@ TEST(Rings, NoPullWithoutTheFirstShield) {
   ZoneFixture z;
   z.Play(100, 100);
   z->ShieldKind = 2;
-  z.SetItem(0, 1, 200, 150);
+  z.SetItem(0, kind::kRing, 200, 150);
   z->ItemWalk();
   EXPECT_EQ(z->ItemX[0], 200);
   EXPECT_EQ(z->ItemY[0], 150);
@@ -76,11 +76,11 @@ TEST(Rings, NoPullWithoutTheFirstShield) {
 
 TEST(Rings, RingTakenThisFrameStillMovesTowardsThePlayer) {
   ZoneFixture z;
-  z.SetItem(0, 1, kRingX, kRingY);
+  z.SetItem(0, kind::kRing, kRingX, kRingY);
   z.Play(180, 190);
   z->ShieldKind = 1;
   z->ItemWalk();
-  EXPECT_EQ(z->ItemKind[0], 2);
+  EXPECT_EQ(z->ItemKind[0], kind::kSparkle);
   EXPECT_EQ(z->ItemX[0], 198);  // 200 > 194
   EXPECT_EQ(z->ItemY[0], 202);  // 200 < 209
   z->ItemWalk();  // a sparkle is not pulled
@@ -91,9 +91,9 @@ TEST(Rings, PulledRingEndsInTheCollectionBox) {
   ZoneFixture z;
   z.Play(100, 100);
   z->ShieldKind = 1;
-  z.SetItem(0, 1, 259, 219);
+  z.SetItem(0, kind::kRing, 259, 219);
   int frames = 0;
-  while (z->ItemKind[0] == 1 && frames < 200) {
+  while (z->ItemKind[0] == kind::kRing && frames < 200) {
     z->ItemWalk();
     ++frames;
   }
@@ -106,7 +106,7 @@ constexpr int kBoxX = 300, kBoxY = 400;
 
 TEST(ItemBoxes, WalkingIntoABoxPushesOutAndNeverOpens) {
   ZoneFixture z;
-  z.SetItem(0, 3, kBoxX, kBoxY);
+  z.SetItem(0, kind::kBoxRings, kBoxX, kBoxY);
   z.Play(270, 390);  // feet at 428, in the box's lower half
   z->SpeedX = 3;
   z->PlayerAnim = anim::kWalking;
@@ -114,7 +114,7 @@ TEST(ItemBoxes, WalkingIntoABoxPushesOutAndNeverOpens) {
   EXPECT_EQ(z->PlayerX, kBoxX - 34);
   EXPECT_EQ(z->SpeedX, 0);
   EXPECT_EQ(z->ItemTimer[0], 0);
-  EXPECT_EQ(z->ItemKind[0], 3);
+  EXPECT_EQ(z->ItemKind[0], kind::kBoxRings);
   // from the right
   z.Play(300, 390);
   z->SpeedX = -3;
@@ -127,7 +127,7 @@ TEST(ItemBoxes, WalkingIntoABoxPushesOutAndNeverOpens) {
 
 TEST(ItemBoxes, AWalkingPlayerStandsOnTheBoxAndARisingOneStops) {
   ZoneFixture z;
-  z.SetItem(0, 4, kBoxX, kBoxY);
+  z.SetItem(0, kind::kBoxJumpShield, kBoxX, kBoxY);
   z.Play(290, 367);  // feet 5 below the top
   z->Airborne = kOn;
   z->SpeedY = 2;
@@ -148,7 +148,7 @@ TEST(ItemBoxes, AWalkingPlayerStandsOnTheBoxAndARisingOneStops) {
 
 TEST(ItemBoxes, RollingIntoABoxOpensItWithoutAPush) {
   ZoneFixture z;
-  z.SetItem(0, 3, kBoxX, kBoxY);
+  z.SetItem(0, kind::kBoxRings, kBoxX, kBoxY);
   z.Play(270, 390);
   z->SpeedX = 8;
   z->Rolling = kSet;
@@ -163,7 +163,7 @@ TEST(ItemBoxes, RollingIntoABoxOpensItWithoutAPush) {
 
 TEST(ItemBoxes, JumpingOntoABoxBouncesWithTheLandingSpeedReversed) {
   ZoneFixture z;
-  z.SetItem(0, 7, kBoxX, kBoxY);
+  z.SetItem(0, kind::kBoxBlank, kBoxX, kBoxY);
   z.Play(290, 367);
   z->Airborne = kOn;
   z->SpeedY = 4.5;
@@ -187,7 +187,7 @@ TEST(ItemBoxes, OpeningFromTheSideOrBelowKeepsTheVerticalSpeed) {
 
 TEST(ItemBoxes, ContentArrivesFifteenFramesAfterTheHit) {
   ZoneFixture z;
-  z.SetItem(0, 3, kBoxX, kBoxY);
+  z.SetItem(0, kind::kBoxRings, kBoxX, kBoxY);
   z.Play(270, 390);
   z->Rolling = kSet;
   z->PlayerAnim = anim::kBall;
@@ -201,7 +201,7 @@ TEST(ItemBoxes, ContentArrivesFifteenFramesAfterTheHit) {
   }
   EXPECT_EQ(z->RingCount, 5);
   z->ItemWalk();
-  EXPECT_EQ(z->ItemKind[0], 12);
+  EXPECT_EQ(z->ItemKind[0], kind::kOpenedBox);
   EXPECT_EQ(z->ItemTimer[0], 0);
   EXPECT_EQ(z->RingCount, 15);
   EXPECT_EQ(z.SoundCalls(kSoundRing, "play"), 1);
@@ -210,7 +210,7 @@ TEST(ItemBoxes, ContentArrivesFifteenFramesAfterTheHit) {
   z->Rolling = kSet;
   z->PlayerAnim = anim::kBall;
   z->ItemWalk();
-  EXPECT_EQ(z->ItemKind[0], 12);
+  EXPECT_EQ(z->ItemKind[0], kind::kOpenedBox);
   EXPECT_EQ(z->ItemTimer[0], 0);
 }
 
@@ -250,13 +250,13 @@ TEST(ItemBoxes, EachBoxGivesItsContent) {
 
 TEST(ItemBoxes, NewShieldReplacesTheOldAndInvincibilityRestarts) {
   ZoneFixture z;
-  z.SetItem(0, 6, kBoxX, kBoxY);
+  z.SetItem(0, kind::kBoxBounceShield, kBoxX, kBoxY);
   z->ShieldKind = 1;
   OpenBox(z);
   EXPECT_EQ(z->ShieldKind, 3);
 
   ZoneFixture y;
-  y.SetItem(0, 8, kBoxX, kBoxY);
+  y.SetItem(0, kind::kBoxInvincible, kBoxX, kBoxY);
   y->InvincibleTimer = 700;
   OpenBox(y);
   EXPECT_EQ(y->InvincibleTimer, 1);
@@ -287,9 +287,9 @@ TEST(ItemWalk, InertKindsNeverTouchThePlayer) {
 TEST(ItemWalk, VisitsEveryEntryInIndexOrder) {
   ZoneFixture z;
   z.Play(180, 190);
-  z.SetItem(300, 1, kRingX, kRingY);  // the last entry is treated too
+  z.SetItem(300, kind::kRing, kRingX, kRingY);  // the last entry is treated too
   z->ItemWalk();
-  EXPECT_EQ(z->ItemKind[300], 2);
+  EXPECT_EQ(z->ItemKind[300], kind::kSparkle);
   EXPECT_EQ(z->ItemIndex, 301);
 }
 
@@ -312,7 +312,7 @@ TEST(ItemWalk, FarOffScreenItemsStillAct) {
   ZoneFixture z;
   z->CameraX = 0;
   z->CameraY = 0;
-  z.SetItem(0, 17, 9000, 1000);
+  z.SetItem(0, kind::kSpringUp, 9000, 1000);
   z.Play(8990, 980);
   z->ItemWalk();
   EXPECT_EQ(z->SpeedY, -13);

@@ -35,10 +35,10 @@ void Step(ZoneFixture& z, int n = 1) {
 TEST(ItemsInPlay, RunningIntoABoxPushesOutAndRollingIntoItOpensIt) {
   ZoneFixture walk;
   StandOnGround(walk, 1000);
-  walk.SetItem(0, 3, 1100, kGroundTop - 32);
+  walk.SetItem(0, kind::kBoxRings, 1100, kGroundTop - 32);
   walk.Hold({Key::Right});
   Step(walk, 200);
-  EXPECT_EQ(walk->ItemKind[0], 3);
+  EXPECT_EQ(walk->ItemKind[0], kind::kBoxRings);
   EXPECT_EQ(walk->ItemTimer[0], 0);
   EXPECT_LE(walk->PlayerX, 1100 - 34);
   EXPECT_GT(walk->PlayerX, 1100 - 34 - 1);
@@ -46,12 +46,12 @@ TEST(ItemsInPlay, RunningIntoABoxPushesOutAndRollingIntoItOpensIt) {
 
   ZoneFixture roll;
   StandOnGround(roll, 1000);
-  roll.SetItem(0, 3, 1100, kGroundTop - 32);
+  roll.SetItem(0, kind::kBoxRings, 1100, kGroundTop - 32);
   roll->SpeedX = 6;
   roll->Rolling = kSet;
   int frames = 0;
-  for (; frames < 100 && roll->ItemKind[0] == 3; ++frames) Step(roll);
-  EXPECT_EQ(roll->ItemKind[0], 12);
+  for (; frames < 100 && roll->ItemKind[0] == kind::kBoxRings; ++frames) Step(roll);
+  EXPECT_EQ(roll->ItemKind[0], kind::kOpenedBox);
   EXPECT_EQ(roll->RingCount, 10);
   EXPECT_GT(roll->PlayerX, 1100);  // rolled on through it
   EXPECT_EQ(roll.SoundCalls(kSoundTv, "play"), 1);
@@ -60,7 +60,7 @@ TEST(ItemsInPlay, RunningIntoABoxPushesOutAndRollingIntoItOpensIt) {
 TEST(ItemsInPlay, WalkingIntoAnUpSpringStopsFlushWithoutALaunch) {
   ZoneFixture z;
   StandOnGround(z, 1000);
-  z.SetItem(0, 17, 1200, kGroundTop - 32);
+  z.SetItem(0, kind::kSpringUp, 1200, kGroundTop - 32);
   z.Hold({Key::Right});
   Step(z, 200);
   EXPECT_EQ(z->PlayerX, 1200 - 35);
@@ -72,7 +72,7 @@ TEST(ItemsInPlay, WalkingIntoAnUpSpringStopsFlushWithoutALaunch) {
 TEST(ItemsInPlay, FallingOntoAnUpSpringLaunchesInTheSpringPose) {
   ZoneFixture z;
   z.FillRow(kGroundRow, 1);
-  z.SetItem(0, 17, 1000, kGroundTop - 32);
+  z.SetItem(0, kind::kSpringUp, 1000, kGroundTop - 32);
   z.Play(990, 100);
   z->Airborne = kOn;
   int launched = 0;
@@ -92,16 +92,16 @@ TEST(ItemsInPlay, FallingOntoAnUpSpringLaunchesInTheSpringPose) {
 TEST(ItemsInPlay, ABallFallingOntoAnEnemyDestroysItAndBounces) {
   ZoneFixture z;
   z.FillRow(kGroundRow, 1);
-  z.SetItem(0, 29, 1000, kGroundTop - 16);
+  z.SetItem(0, kind::kPatrolEnemy, 1000, kGroundTop - 16);
   z.Play(1000, 120);
   z->Airborne = kOn;
   z->AirActionReady = kOn;  // a jump: a ball
   double speedBefore = 0;
-  for (int i = 0; i < 100 && z->ItemKind[0] == 29; ++i) {
+  for (int i = 0; i < 100 && z->ItemKind[0] == kind::kPatrolEnemy; ++i) {
     speedBefore = z->SpeedY;
     Step(z);
   }
-  EXPECT_EQ(z->ItemKind[0], 0);
+  EXPECT_EQ(z->ItemKind[0], kind::kNone);
   EXPECT_EQ(z->Score, 100);
   EXPECT_LT(z->SpeedY, 0);
   EXPECT_GT(speedBefore, 0);
@@ -111,7 +111,7 @@ TEST(ItemsInPlay, ABallFallingOntoAnEnemyDestroysItAndBounces) {
 TEST(ItemsInPlay, WalkingIntoAHazardBlockStopsShortOfItsHitBox) {
   ZoneFixture z;
   StandOnGround(z, 1000);
-  z.SetItem(0, 13, 1100, kGroundTop - 32);
+  z.SetItem(0, kind::kHazardBlock, 1100, kGroundTop - 32);
   z->RingCount = 5;
   z.Hold({Key::Right});
   Step(z, 200);
@@ -123,7 +123,7 @@ TEST(ItemsInPlay, WalkingIntoAHazardBlockStopsShortOfItsHitBox) {
 TEST(ItemsInPlay, HitWithRingsThrowsBackThenBlinksOnTheGround) {
   ZoneFixture z;
   z.FillRow(kGroundRow, 1);
-  z.SetItem(0, 13, 1100, kGroundTop - 32);
+  z.SetItem(0, kind::kHazardBlock, 1100, kGroundTop - 32);
   z.Play(1100, 100);  // falling onto the block
   z->Airborne = kOn;
   z->RingCount = 5;
@@ -157,7 +157,7 @@ TEST(ItemsInPlay, JumpPressedInTheLandingFrameJumpsFromThePlatformStep) {
   // Find the frame of the landing, then press the jump key exactly then.
   auto scene = [](ZoneFixture& z) {
     z.FillRow(kGroundRow, 1);
-    z.SetItem(0, 25, 4000, 100);  // a platform far away
+    z.SetItem(0, kind::kPlatform, 4000, 100);  // a platform far away
     z.Play(1000, 150);
     z->Airborne = kOn;
   };
@@ -182,7 +182,7 @@ TEST(ItemsInPlay, JumpPressedInTheLandingFrameJumpsFromThePlatformStep) {
   // without a platform in the act the same press is lost
   ZoneFixture none;
   scene(none);
-  none->ItemKind[0] = 0;
+  none->ItemKind[0] = kind::kNone;
   Step(none, landing - 1);
   none.Hold({Key::Control});
   Step(none);

@@ -16,7 +16,7 @@ constexpr int kSpringX = 500, kSpringY = 600;
 
 TEST(Springs, UpSpringSidesStopThePlayerFlush) {
   ZoneFixture z;
-  z.SetItem(0, 17, kSpringX, kSpringY);
+  z.SetItem(0, kind::kSpringUp, kSpringX, kSpringY);
   z.Play(460, 590);
   z->SpeedX = 6;  // 460 + 6 + 35 lands inside the left face
   z->ItemWalk();
@@ -34,7 +34,7 @@ TEST(Springs, UpSpringSidesStopThePlayerFlush) {
 
 TEST(Springs, UpSpringFaceNeedsThePositionAfterTheMove) {
   ZoneFixture z;
-  z.SetItem(0, 17, kSpringX, kSpringY);
+  z.SetItem(0, kind::kSpringUp, kSpringX, kSpringY);
   z.Play(460, 590);
   z->SpeedX = 5;  // 500: on the face's edge, not inside
   z->ItemWalk();
@@ -44,7 +44,7 @@ TEST(Springs, UpSpringFaceNeedsThePositionAfterTheMove) {
 
 TEST(Springs, FallingOntoTheUpSpringLaunchesAndKeepsSpeedX) {
   ZoneFixture z;
-  z.SetItem(0, 17, kSpringX, kSpringY);
+  z.SetItem(0, kind::kSpringUp, kSpringX, kSpringY);
   z.Play(490, 580);
   z->Airborne = kOn;
   z->SpeedX = 2;
@@ -73,7 +73,7 @@ TEST(Springs, FallingOntoTheUpSpringLaunchesAndKeepsSpeedX) {
 TEST(Springs, RightSpringResetsTheSurfaceOnlyInPlumVale) {
   for (const ZoneTables* zone : {&PlumvaleTables(), &AshmoorTables()}) {
     ZoneFixture z(*zone);
-    z.SetItem(0, 18, 700, 600);
+    z.SetItem(0, kind::kSpringRight, 700, 600);
     z.Play(690, 590);
     z->SurfaceMode = surface::kRightWall;
     z->OnCurve = kSet;
@@ -88,7 +88,7 @@ TEST(Springs, RightSpringResetsTheSurfaceOnlyInPlumVale) {
 
 TEST(Springs, LeftAndDownSpringsSetOneSpeedAndNoFlag) {
   ZoneFixture z;
-  z.SetItem(0, 19, 700, 600);
+  z.SetItem(0, kind::kSpringLeft, 700, 600);
   z.Play(690, 590);
   z->SurfaceMode = surface::kRightWall;
   z->OnCurve = kSet;
@@ -98,7 +98,7 @@ TEST(Springs, LeftAndDownSpringsSetOneSpeedAndNoFlag) {
   EXPECT_EQ(z->OnCurve, 1);
 
   ZoneFixture d;
-  d.SetItem(0, 20, 700, 600);
+  d.SetItem(0, kind::kSpringDown, 700, 600);
   d.Play(690, 590);
   d->Airborne = kOn;
   d->SpeedY = -2;
@@ -113,7 +113,7 @@ TEST(Springs, LeftAndDownSpringsSetOneSpeedAndNoFlag) {
 
 TEST(Springs, ActInEveryFrameOfContact) {
   ZoneFixture z;
-  z.SetItem(0, 20, 700, 600);
+  z.SetItem(0, kind::kSpringDown, 700, 600);
   z.Play(690, 590);
   for (int i = 0; i < 3; ++i) {
     z->SpeedY = 0;
@@ -149,7 +149,7 @@ TEST(Springs, DiagonalSpringsLaunchInPlumValeAndAreAbsentInAshMoor) {
 // A lamp post at (800, 500), 16 wide and 64 high.
 TEST(LampPosts, FirstTouchStoresTheRestartPointAndASecondDoesNothing) {
   ZoneFixture z;
-  z.SetItem(0, 24, 800, 500);
+  z.SetItem(0, kind::kLampPost, 800, 500);
   z.Play(780, 520.5);
   z->ItemWalk();
   EXPECT_EQ(z->CheckpointX, 786);
@@ -168,7 +168,7 @@ TEST(LampPosts, FirstTouchStoresTheRestartPointAndASecondDoesNothing) {
 
 TEST(LampPosts, TheSpinCountsUpTo63AndRests) {
   ZoneFixture z;
-  z.SetItem(0, 24, 800, 500);
+  z.SetItem(0, kind::kLampPost, 800, 500);
   z.Play(780, 521.5);
   z->ItemWalk();
   EXPECT_EQ(z->CheckpointY, 522);
@@ -179,7 +179,7 @@ TEST(LampPosts, TheSpinCountsUpTo63AndRests) {
 
 TEST(LampPosts, SilentWhileTheActTakesNoInput) {
   ZoneFixture z;
-  z.SetItem(0, 24, 800, 500);
+  z.SetItem(0, kind::kLampPost, 800, 500);
   z.Play(780, 520);
   z->ControlOn = 0;
   z->ItemWalk();
@@ -191,7 +191,7 @@ TEST(LampPosts, SilentWhileTheActTakesNoInput) {
 // A platform at (1000, 700), 96 wide.
 TEST(Platforms, LandingFromAboveStandsTheFeetOnTheTop) {
   ZoneFixture z;
-  z.SetItem(0, 25, 1000, 700);
+  z.SetItem(0, kind::kPlatform, 1000, 700);
   z.Play(1000, 660);  // feet at 698, above 706
   z->Airborne = kOn;
   z->AirActionReady = kOn;
@@ -205,7 +205,7 @@ TEST(Platforms, LandingFromAboveStandsTheFeetOnTheTop) {
 
 TEST(Platforms, PassedFromBelowOrFromInside) {
   ZoneFixture z;
-  z.SetItem(0, 25, 1000, 700);
+  z.SetItem(0, kind::kPlatform, 1000, 700);
   z.Play(1000, 660);
   z->Airborne = kOn;
   z->SpeedY = -5;  // rising
@@ -223,8 +223,8 @@ TEST(Platforms, PassedFromBelowOrFromInside) {
 
 TEST(Platforms, JumpInTheLandingFrameFromTheFirstPlatformOnly) {
   ZoneFixture z;
-  z.SetItem(3, 25, 1000, 700);
-  z.SetItem(7, 25, 4000, 300);
+  z.SetItem(3, kind::kPlatform, 1000, 700);
+  z.SetItem(7, kind::kPlatform, 4000, 300);
   z.Play(1000, 660);
   z->Airborne = kOn;
   z->SpeedY = 5;
@@ -241,7 +241,7 @@ TEST(Platforms, JumpInTheLandingFrameFromTheFirstPlatformOnly) {
 
 TEST(Platforms, JumpNeedsNoContactButNotWhileCrouchingOrCharging) {
   ZoneFixture z;
-  z.SetItem(0, 25, 4000, 300);
+  z.SetItem(0, kind::kPlatform, 4000, 300);
   z.Play(100, 100);
   z->JumpPressed = kOn;
   z->ItemWalk();
@@ -249,7 +249,7 @@ TEST(Platforms, JumpNeedsNoContactButNotWhileCrouchingOrCharging) {
 
   for (int16_t spin : {1, 2}) {
     ZoneFixture c;
-    c.SetItem(0, 25, 4000, 300);
+    c.SetItem(0, kind::kPlatform, 4000, 300);
     c.Play(100, 100);
     c->JumpPressed = kOn;
     c->SpinState = spin;
