@@ -38,6 +38,19 @@ inline constexpr int16_t kFacingAltLeft = 0;
 inline constexpr uint8_t kZinto = 0;
 inline constexpr uint8_t kKubo = 1;
 
+// The player's box in the world, from its position (PlayerX, PlayerY).
+inline constexpr int kPlayerWidth = 40;
+inline constexpr int kPlayerHeight = 38;
+
+// The cells of the player sheets, one frame a row: Zinto's are taken 4 rows taller while dying; the
+// poses on a curve have sheets of their own.
+inline constexpr int kZintoCellW = 40;
+inline constexpr int kZintoCellH = 38;
+inline constexpr int kZintoDyingExtraRows = 4;
+inline constexpr int kKuboCellW = 43;
+inline constexpr int kKuboCellH = 32;
+inline constexpr int kCurveCell = 44;
+
 // SurfaceMode: which way the ground under the player faces.
 namespace surface {
 inline constexpr int16_t kFloor = 0;

@@ -8,16 +8,7 @@ namespace orvane {
 
 namespace {
 
-// Zinto's cells are 40x38; while dying the cell is taken 4 rows taller
-constexpr int32_t kZintoCellW = 40;
-constexpr int32_t kZintoCellH = 38;
-constexpr int32_t kZintoDyingExtraRows = 4;
-// Kubo's cells are 43x32
-constexpr int32_t kKuboCellW = 43;
-constexpr int32_t kKuboCellH = 32;
-
-// the curve poses: 44x44 cells, left-facing at x 0, right-facing at x 44
-constexpr int32_t kCurveCell = 44;
+// the curve poses: left-facing at x 0, right-facing one cell to the right
 constexpr int kCurveOffsetX = -3;
 constexpr int kCurveOffsetY = -6;
 

@@ -7,10 +7,8 @@ namespace orvane {
 
 namespace {
 
-// the world: 78 x 10 blocks, the player 40 wide and 38 tall
+// the player is held inside the world: its box may not pass this right edge, nor the bottom
 constexpr Number kWorldRight = 9976;
-constexpr Number kPlayerWidth = 40;
-constexpr Number kPlayerHeight = 38;
 constexpr Number kPitFloorY = kWorldHeight - kPlayerHeight;  // 1242: the player rests there while dying
 
 // the death fall on the screen

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "assets/levels/ItemKinds.h"
+#include "engine/core/Vocabulary.h"
 
 namespace levelcheck {
 
@@ -13,11 +14,11 @@ using levels::kBlock;
 using levels::kCols;
 using levels::kRows;
 using levels::Shape;
+using orvane::kPlayerHeight;
+using orvane::kPlayerWidth;
 
 namespace {
 
-constexpr int kPlayerWidth = 40;
-constexpr int kPlayerHeight = 38;
 constexpr int kStartY = 255;
 constexpr int kFootLeft = 7, kFootRight = 32;
 constexpr int kWalkSampleStep = 8;

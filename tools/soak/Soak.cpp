@@ -36,7 +36,6 @@ constexpr double kChanceUp = 0.1;
 constexpr double kChanceDown = 0.15;
 
 // Sheet sizes the drawing reads from.
-constexpr int kZintoCellH = 38, kZintoDyingRows = 4, kKuboCellH = 32, kCurveCell = 44;
 constexpr int kShieldFrames = 58;   // 2784 / 48
 constexpr int kSparkleLastTimer = 71;  // the sparkle rows end at y 320 of the common sheet
 
@@ -164,7 +163,7 @@ class Watch {
                 frame * kKuboCellH + kKuboCellH + f.SpringPose, f.PlayerSheet.Height());
       } else {
         const int bottom =
-            f.PlayerFrame * kZintoCellH + kZintoCellH + f.SpringPose + (f.Dying == kSet ? kZintoDyingRows : 0);
+            f.PlayerFrame * kZintoCellH + kZintoCellH + f.SpringPose + (f.Dying == kSet ? kZintoDyingExtraRows : 0);
         InSheet("PlayerFrame", f.PlayerFrame, f.PlayerFrame * kZintoCellH, bottom, f.PlayerSheet.Height());
       }
     }
