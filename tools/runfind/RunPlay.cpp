@@ -17,7 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int16_t kCapsuleAct = 2;     // the last act ends at the capsule
 constexpr int16_t kZoneComplete = 3;   // ActIndex once the zone's last act is over
 constexpr const char* kCharacterNames[2] = {"zinto", "kubo"};
 
