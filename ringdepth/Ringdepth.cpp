@@ -16,8 +16,8 @@ namespace {
 using platform::Check;
 using platform::FrameAbandoned;
 
-constexpr int kScreenW = 320;
-constexpr int kScreenH = 240;
+using platform::kScreenH;
+using platform::kScreenW;
 // projection and visibility
 constexpr double kCentreX = 160;
 constexpr double kCentreY = 120;

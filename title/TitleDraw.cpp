@@ -15,8 +15,8 @@ namespace {
 using platform::Check;
 using platform::FrameAbandoned;
 
-constexpr int kScreenW = 320;
-constexpr int kScreenH = 240;
+using platform::kScreenH;
+using platform::kScreenW;
 constexpr int kBandH = 24;
 constexpr int kBandSourceY = 240;   // the band strip's rows in the backdrop
 constexpr int kUpperBandsLastY = 144;

@@ -1,13 +1,14 @@
 // The frame's picture: every layer composed on the 320x240 work surface in order, then the copy to
 // the back buffer and the flip. A few rules of the act run at fixed points of this order (marked
 // below, each defined in its subsystem's file); recorded runs and the draw tests hold the order.
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 
 namespace orvane {
 
 namespace {
-constexpr int kScreenW = 320;
-constexpr int kScreenH = 240;
+using platform::kScreenH;
+using platform::kScreenW;
 }  // namespace
 
 // The frame after the motion, the animation, the clock and the background's offsets (Frame).
@@ -24,7 +25,7 @@ void ZoneForm::Blit() {
     CapsuleDebrisStep();         // rule: the debris falls (capsule)
     DrawCapsuleDebris();
   }
-  if (LostRingsActive == -1) DrawLostRings();
+  if (LostRingsActive == kOn) DrawLostRings();
   if (Dying == 0) DrawPlayer();
   if (InvincibleTimer > 0) DrawStars();
   if (ShieldKind > 0 && InvincibleTimer == 0) DrawShield();

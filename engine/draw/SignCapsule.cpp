@@ -1,5 +1,6 @@
 // The end sign, and in the last act the capsule, its figures and its debris. How the debris falls
 // and when its fall ends the act belong to the capsule (engine/player/Capsule.cpp).
+#include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 
 namespace orvane {
@@ -8,8 +9,6 @@ namespace {
 
 using platform::Rect;
 
-constexpr int kSignSize = 48;
-constexpr int kCapsuleSize = 64;
 constexpr Rect kDebris[6] = {{48, 144, 56, 160}, {16, 144, 32, 160}, {0, 144, 8, 160},
                              {8, 144, 16, 160},  {32, 144, 48, 160}, {56, 144, 64, 160}};
 constexpr int kFigureW = 16, kFigureH = 24;

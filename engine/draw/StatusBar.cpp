@@ -10,7 +10,7 @@ namespace {
 
 using platform::Rect;
 
-constexpr int kScreenW = 320;
+using platform::kScreenW;
 
 // sheet pieces
 constexpr Rect kLabels{83, 0, 136, 43};

@@ -50,8 +50,8 @@ class HeadlessDisplay final : public Display {
   HeadlessPlatform& owner_;
   std::string caption_;
   bool modeSet_ = false;
-  Surface back_{320, 240};
-  Surface last_{320, 240};
+  Surface back_{kScreenW, kScreenH};
+  Surface last_{kScreenW, kScreenH};
   int lostPolls_ = 0;
   WindowEvents pending_;
 };

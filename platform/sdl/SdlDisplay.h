@@ -89,7 +89,7 @@ class SdlDisplay final : public Display {
   SDL_Texture* texture_ = nullptr;
   int textureW_ = 0, textureH_ = 0;
 
-  Surface back_{320, 240};
+  Surface back_{kScreenW, kScreenH};
   // Our scaler, its RGB565 to window-surface table made when that format is first seen.
   Scaler scaler_;
   uint32_t coloursFormat_ = 0;

@@ -10,6 +10,10 @@
 
 namespace platform {
 
+// Every program composes its picture at 320 x 240.
+inline constexpr int kScreenW = 320;
+inline constexpr int kScreenH = 240;
+
 // A source or fill rectangle: left, top, right, bottom; right and bottom exclusive.
 struct Rect {
   int32_t left = 0, top = 0, right = 0, bottom = 0;

@@ -15,8 +15,8 @@ namespace orvane {
 
 namespace {
 
-constexpr int kScreenW = 320;
-constexpr int kScreenH = 240;
+using platform::kScreenH;
+using platform::kScreenW;
 // Where nothing is drawn: a quiet slate that the sheets' dark outlines still stand out from.
 constexpr uint16_t kEmpty = platform::Rgb565(92, 96, 120);
 constexpr uint16_t kGridLine = platform::Rgb565(250, 250, 250);
