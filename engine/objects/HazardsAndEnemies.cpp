@@ -45,6 +45,15 @@ void Kill(ZoneForm& z) {
   z.DeathSpeedY = kDeathJump;
 }
 
+// The player stands on a hazard's top at `y`, as on the ground.
+void StandOn(ZoneForm& z, double y) {
+  z.PlayerY = y;
+  z.AirActionReady = 0;
+  z.Sprung = 0;
+  z.SpeedY = 0;
+  z.Airborne = 0;
+}
+
 bool Unguarded(const ZoneForm& z) { return z.HurtTimer == 0 && z.InvincibleTimer == 0; }
 
 void Enemy(ZoneForm& z, const ContactBox& box, double x, double y) {
@@ -114,11 +123,7 @@ void HazardBlock(ZoneForm& z, uint8_t /*kind*/) {
   }
   // top, for a player who is not thrown back
   if (Touches(z, kHazardTop, x, y) && z.HurtRecoil == 0) {
-    z.PlayerY = y + kStandOnHazard;
-    z.AirActionReady = 0;
-    z.Sprung = 0;
-    z.SpeedY = 0;
-    z.Airborne = 0;
+    StandOn(z, y + kStandOnHazard);
   }
 }
 
@@ -126,11 +131,7 @@ void SideHazard(ZoneForm& z, uint8_t /*kind*/) {
   const double x = ItemLeft(z), y = ItemTop(z);
   // top
   if (Touches(z, kSideHazardTop, x, y) && z.HurtRecoil == 0) {
-    z.PlayerY = y + kStandOnSideHazard;
-    z.AirActionReady = 0;
-    z.Sprung = 0;
-    z.SpeedY = 0;
-    z.Airborne = 0;
+    StandOn(z, y + kStandOnSideHazard);
   }
   // right face
   if (TouchesAhead(z, kHazardRightFace, x, y)) {
