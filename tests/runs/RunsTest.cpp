@@ -19,6 +19,8 @@ namespace fs = std::filesystem;
 
 const fs::path kData = ORVANE_GAME_DATA;
 const fs::path kRuns = ORVANE_RUNS_DIR;
+// A first play of an act takes a minute to two and a half on the clock.
+constexpr int kFirstPlayShortest = 60, kFirstPlayLongest = 150;
 
 // Every act, each character, each of the act's three routes.
 std::vector<std::string> EveryRun() {
@@ -27,6 +29,12 @@ std::vector<std::string> EveryRun() {
     for (const char* character : {"zinto", "kubo"})
       for (const char* route : {"high", "middle", "low"}) names.push_back(std::string(act) + "-" + character + "-" + route);
   return names;
+}
+
+std::string TestName(const ::testing::TestParamInfo<std::string>& p) {
+  std::string name = p.param;
+  std::replace(name.begin(), name.end(), '-', '_');
+  return name;
 }
 
 class RecordedRun : public ::testing::TestWithParam<std::string> {};
@@ -54,12 +62,30 @@ TEST_P(RecordedRun, ReachesTheActsEndOnItsRouteAndTheNextAct) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryAct, RecordedRun, ::testing::ValuesIn(EveryRun()),
-                         [](const ::testing::TestParamInfo<std::string>& p) {
-                           std::string name = p.param;
-                           for (char& c : name)
-                             if (c == '-') c = '_';
-                           return name;
-                         });
+                         TestName);
+
+// A scripted first-timer (hold Right, jump at what comes, try another way when stuck) finishes every
+// act with each character, taking a first play's time: a change to an act that strands or rushes a
+// newcomer shows here.
+class FirstPlay : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(FirstPlay, ReachesTheActsEndAtAFirstPlaysPace) {
+  const auto run = ParseRunName(GetParam());
+  ASSERT_TRUE(run);
+  const RunOutcome o = PlayFirstTime(*run, kData);
+  const std::string what = run->Text() + ": " + o.Describe();
+  ASSERT_TRUE(o.reached) << what;
+  EXPECT_FALSE(o.gameOver) << what;
+  EXPECT_GE(o.clockAtEnd, kFirstPlayShortest) << what;
+  EXPECT_LE(o.clockAtEnd, kFirstPlayLongest) << what;
+  std::printf("%s: a first play, %d:%02d on the clock, %d deaths\n", run->Text().c_str(), o.clockAtEnd / 60,
+              o.clockAtEnd % 60, o.deaths);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryAct, FirstPlay,
+                         ::testing::Values("plumvale-0-zinto", "plumvale-0-kubo", "ashmoor-0-zinto", "ashmoor-0-kubo",
+                                           "ashmoor-1-zinto", "ashmoor-1-kubo", "ashmoor-2-zinto", "ashmoor-2-kubo"),
+                         TestName);
 
 TEST(RecordedRuns, EveryRouteIsRecorded) {
   for (const std::string& name : EveryRun())
