@@ -62,7 +62,8 @@ constexpr tools::ToolUsage kUsage = {"zonesim",
     "  --keys SCRIPT      keys held from frame F on: \"F:KEYS;...\", KEYS being Escape, Left, Right,\n"
     "                     Control, Up, Down joined by +, or none\n"
     "  --keys-file FILE   the key script from a file\n"
-    "  --set NAME=VALUE   set a field (NAME or NAME[I]) after start-up; may be given again\n"
+    "  --set NAME=VALUE   set a field (NAME or NAME[I]) after start-up; may be given again (not\n"
+    "                     Character: the character comes from DIR/Orvane.cfg)\n"
     "  --print NAMES      the fields to print, joined by commas\n"
     "  --every K          print every K-th frame and the last (default 1)\n"
     "  --final            print the last frame only\n"
@@ -96,6 +97,10 @@ Options Parse(const std::vector<std::string>& args) {
         [&](const std::string& v) {
           const auto eq = v.find('=');
           if (eq == std::string::npos) throw UsageError{"bad --set: " + v};
+          // the character's pictures and values are read at start-up: changed later, the player is
+          // drawn from the other character's sheet, that is not at all
+          if (v.substr(0, eq) == "Character")
+            throw UsageError{"--set Character: the character is chosen at start-up, by the second byte of DIR/Orvane.cfg"};
           o.sets.emplace_back(v.substr(0, eq), ParseDouble(v.substr(eq + 1), "value"));
         }},
        {"print", true, [&](const std::string& v) { o.prints = Split(v, ','); }},
