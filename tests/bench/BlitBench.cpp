@@ -263,6 +263,8 @@ int main(int argc, char** argv) {
   ratio("BM_ComposeFrame", "BM_MemcpyThreeFrames", "composed frame / memcpy of three 320x240 frames");
   ratio("BM_Scaler/1920/1080", "BM_MemcpyScaled/1920/1080", "presentation scaler / memcpy, 1920x1080 (x4)");
   ratio("BM_Scaler/3840/2160", "BM_MemcpyScaled/3840/2160", "presentation scaler / memcpy, 3840x2160 (x9)");
+  ratio("BM_ScalerInPlay/ChangedStretches", "BM_ScalerInPlay/EveryRow",
+        "scaler in play, 1920x1080: changed stretches / every row");
   for (const auto& [name, time] : t)
     if (name.rfind("BM_FrameBusiest/", 0) == 0)
       ratio(name.c_str(), "BM_MemcpyThreeFrames",

@@ -15,6 +15,8 @@
 #include "engine/core/Vocabulary.h"
 #include "engine/core/ZoneForm.h"
 #include "platform/headless/Headless.h"
+#include "platform/input/KeyScript.h"
+#include "platform/video/Scaler.h"
 #include "zones/ZoneProgram.h"
 
 namespace {
@@ -143,6 +145,40 @@ void BM_FrameBusiest(benchmark::State& state, const orvane::ZoneTables& zone, in
   state.counters["camera_y"] = s.cameraY;
 }
 
+// The presentation scaler on the pictures of real play: frames of Plum Vale's recorded middle run
+// (scrolling, the player running and jumping) presented one after another at 1920x1080, writing only
+// the stretches that changed since the frame before, against writing every row of every frame.
+constexpr long kPlayFirstFrame = 300, kPlayFrames = 240;
+
+std::vector<platform::Surface> PlayedFrames() {
+  Game g(orvane::PlumvaleTables(), 0, 0);
+  const auto script = platform::KeyScript::Load(ORVANE_BENCH_RUNS_DIR "/plumvale-0-zinto-middle.keys");
+  std::vector<platform::Surface> frames;
+  for (long n = 1; n < kPlayFirstFrame + kPlayFrames; ++n) {
+    platform::ApplyKeyScript(script, n, g.os.input);
+    g.form->Frame();
+    g.os.ClearEvents();
+    if (n >= kPlayFirstFrame) frames.push_back(g.form->WorkSurface);
+  }
+  return frames;
+}
+
+void BM_ScalerInPlay(benchmark::State& state, bool everyRow) {
+  if (!Installed(state)) return;
+  const std::vector<platform::Surface> frames = PlayedFrames();
+  constexpr int w = 1920, h = 1080;
+  std::vector<uint32_t> screen(static_cast<size_t>(w) * h);
+  platform::Scaler scaler;
+  for (uint32_t v = 0; v < 65536; ++v) scaler.colours[v] = v * 0x10001u;
+  const platform::Placement at = platform::Letterbox(kScreenW, kScreenH, w, h);
+  size_t next = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(scaler.Draw(frames[next], {screen.data(), w * 4, w, h, 4}, at, everyRow));
+    next = (next + 1) % frames.size();
+    benchmark::ClobberMemory();
+  }
+}
+
 // From nothing to the first frame shown: the load event (act files, configuration, sounds, start
 // values, every bitmap, the curve, the music) and one pass of the main loop.
 void BM_StartUpToFirstFrame(benchmark::State& state, const orvane::ZoneTables& zone) {
@@ -158,6 +194,8 @@ BENCHMARK_CAPTURE(BM_FrameBusiest, PlumVale_act0, orvane::PlumvaleTables(), 0);
 BENCHMARK_CAPTURE(BM_FrameBusiest, AshMoor_act0, orvane::AshmoorTables(), 0);
 BENCHMARK_CAPTURE(BM_FrameBusiest, AshMoor_act1, orvane::AshmoorTables(), 1);
 BENCHMARK_CAPTURE(BM_FrameBusiest, AshMoor_act2, orvane::AshmoorTables(), 2);
+BENCHMARK_CAPTURE(BM_ScalerInPlay, ChangedStretches, false);
+BENCHMARK_CAPTURE(BM_ScalerInPlay, EveryRow, true);
 BENCHMARK_CAPTURE(BM_StartUpToFirstFrame, PlumVale, orvane::PlumvaleTables())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_StartUpToFirstFrame, AshMoor, orvane::AshmoorTables())->Unit(benchmark::kMillisecond);
 
