@@ -209,6 +209,31 @@ std::string RunOutcome::Describe() const {
   return s.str();
 }
 
+namespace {
+
+// What each played frame adds to an outcome: where the player is and the farthest it got in the
+// run's act (true when that grew).
+bool NoteFrame(RunOutcome& o, const ZoneForm& f, long frame, int act) {
+  o.frames = frame;
+  o.x = f.PlayerX;
+  o.y = f.PlayerY;
+  if (f.PlayerX <= o.farthestX || f.ActIndex != act) return false;
+  o.farthestX = f.PlayerX;
+  o.farthestAt = frame;
+  return true;
+}
+
+// The frame in which the act's end begins, with the clock then (true in that frame only).
+bool NoteEnd(RunOutcome& o, const ZoneForm& f, long frame) {
+  if (o.reached || !ActEndReached(f)) return false;
+  o.reached = true;
+  o.reachedAt = frame;
+  o.clockAtEnd = f.ClockMinutes * 60 + f.ClockSeconds;
+  return true;
+}
+
+}  // namespace
+
 RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const fs::path& data, long limit,
                   long afterFrames) {
   const PlayFolder folder(data, run.character);
@@ -216,15 +241,7 @@ RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const f
   const std::optional<RouteCheck> route = run.route ? std::optional<RouteCheck>(run) : std::nullopt;
   RunOutcome o;
   ZoneForm& f = game.form();
-  auto note = [&] {
-    o.frames = game.frame();
-    o.x = f.PlayerX;
-    o.y = f.PlayerY;
-    if (f.PlayerX > o.farthestX && f.ActIndex == run.act) {
-      o.farthestX = f.PlayerX;
-      o.farthestAt = game.frame();
-    }
-  };
+  auto note = [&] { NoteFrame(o, f, game.frame(), run.act); };
   note();
   long stopAt = limit;
   int16_t dying = f.Dying, hurt = f.HurtTimer;
@@ -251,12 +268,7 @@ RunOutcome Replay(const RunName& run, const platform::KeyScript& script, const f
       o.offRouteX = f.PlayerX;
       o.offRouteY = f.PlayerY;
     }
-    if (!o.reached && ActEndReached(f)) {
-      o.reached = true;
-      o.reachedAt = game.frame();
-      o.clockAtEnd = f.ClockMinutes * 60 + f.ClockSeconds;
-      stopAt = game.frame() + afterFrames;
-    }
+    if (NoteEnd(o, f, game.frame())) stopAt = game.frame() + afterFrames;
   }
   o.ended = game.ended();
   // The program ends at the zone's end (no act left) or when no life is left.
@@ -295,7 +307,7 @@ Tactic NextTactic(Tactic t) {
 }
 
 bool DangerAhead(const ZoneForm& f, int dir) {
-  const double x = f.PlayerX + 20, y = f.PlayerY + 19;
+  const double x = f.PlayerX + kCentreX, y = f.PlayerY + kCentreY;
   for (int i = 0; i <= 300; ++i) {
     if (!levels::Hurts(f.ItemKind[i])) continue;
     const auto info = levels::KindInfo(f.ItemKind[i]);
@@ -314,9 +326,9 @@ constexpr int kDropSeen = 320;
 bool EdgeAhead(const ZoneForm& f, levels::Zone zone, int dir) {
   const levels::ZoneValues& values = levels::ValuesOf(zone);
   const uint8_t* main = &f.BlockMap.data()[levels::kCols];  // row 0, column 0
-  const int feet = static_cast<int>(f.PlayerY) + 38;
+  const int feet = static_cast<int>(f.PlayerY) + static_cast<int>(kFeetY);
   for (const double ahead : kEdgeAhead) {
-    const int x = static_cast<int>(f.PlayerX + 20 + dir * ahead);
+    const int x = static_cast<int>(f.PlayerX + kCentreX + dir * ahead);
     if (x < 0 || x >= levels::kWorldWidth) return false;
     bool ground = false;
     for (int y = std::max(0, feet - 40); y < std::min(levels::kWorldHeight, feet + kDropSeen) && !ground; y += 4)
@@ -399,12 +411,7 @@ RunOutcome PlayFirstTime(const RunName& run, const fs::path& data, long limit, p
       }
       sameSpot = 0;
     }
-    o.frames = game.frame();
-    o.x = f.PlayerX;
-    o.y = f.PlayerY;
-    if (f.PlayerX > o.farthestX) {
-      o.farthestX = f.PlayerX;
-      o.farthestAt = game.frame();
+    if (NoteFrame(o, f, game.frame(), run.act)) {
       tactic = Tactic::Obvious;
       tacticSince = game.frame();
     } else if (game.frame() - tacticSince >= kStalledFrames) {
@@ -412,12 +419,7 @@ RunOutcome PlayFirstTime(const RunName& run, const fs::path& data, long limit, p
       tacticSince = game.frame();
       if (tactic == Tactic::FarLeft) lookLeft(kLongestBackOff);
     }
-    if (ActEndReached(f)) {
-      o.reached = true;
-      o.reachedAt = game.frame();
-      o.clockAtEnd = f.ClockMinutes * 60 + f.ClockSeconds;
-      break;
-    }
+    if (NoteEnd(o, f, game.frame())) break;
   }
   o.ended = game.ended();
   o.gameOver = o.ended && f.Lives < 0;
