@@ -6,10 +6,8 @@
 
 namespace orvane {
 
-namespace {
 using platform::kScreenH;
 using platform::kScreenW;
-}  // namespace
 
 // The frame after the motion, the animation, the clock and the background's offsets (Frame).
 void ZoneForm::Blit() {

@@ -76,7 +76,9 @@ TEST_F(ZoneSim, UnknownNamesAndBadIndexesAreUsageFaults) {
   EXPECT_EQ(Sim({"--print", "ItemKind"}).status, 2);
   EXPECT_EQ(Sim({"--set", "Bogus=1"}).status, 2);
   // the character is read with its sheets at start-up: a later change would draw no player at all
-  EXPECT_NE(Sim({"--set", "Character=1"}).err.find("Orvane.cfg"), std::string::npos);
+  const SimResult character = Sim({"--set", "Character=1"});
+  EXPECT_EQ(character.status, 2);
+  EXPECT_NE(character.err.find("Orvane.cfg"), std::string::npos) << character.err;
   EXPECT_EQ(Sim({"--keys", "0:Jump"}).status, 2);
   EXPECT_EQ(Sim({"--frobnicate"}).status, 2);
 }
