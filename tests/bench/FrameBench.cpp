@@ -62,7 +62,7 @@ Screen Busiest(const orvane::ZoneForm& f) {
   for (int cy = 0; cy <= kCameraMaxY; cy += kSearchStep) {
     for (int cx = 0; cx <= kCameraMaxX; cx += kSearchStep) {
       int n = 0;
-      for (int i = 0; i <= 300; ++i) {
+      for (int i = 0; i < static_cast<int>(orvane::kItemRecords); ++i) {
         if (f.ItemKind[i] == 0) continue;
         const int x = f.ItemX[i], y = f.ItemY[i];
         if (x >= cx && x < cx + kScreenW && y >= cy && y < cy + kScreenH) ++n;

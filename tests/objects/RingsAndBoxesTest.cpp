@@ -265,7 +265,7 @@ TEST(ItemBoxes, NewShieldReplacesTheOldAndInvincibilityRestarts) {
 TEST(ItemWalk, InertKindsNeverTouchThePlayer) {
   for (int kind : {0, 12, 14, 16, 23, 26, 27, 28, 32, 100, 255}) {
     ZoneFixture z;
-    for (int i = 0; i <= 300; ++i) z.SetItem(i, static_cast<uint8_t>(kind), 180 + i % 7, 190 + i % 5);
+    for (int i = 0; i < static_cast<int>(kItemRecords); ++i) z.SetItem(i, static_cast<uint8_t>(kind), 180 + i % 7, 190 + i % 5);
     z.Play(180, 190);
     z->SpeedX = 2;
     z->SpeedY = 1;

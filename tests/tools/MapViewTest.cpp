@@ -136,7 +136,7 @@ TEST(MapViewShipped, EveryLoopsTrackIsWholeWhereTheRiderRuns) {
   for (const Case& c : cases) {
     Started s(*c.zone, data, c.act);
     ZoneForm& f = *s.form;
-    for (int i = 0; i <= 300; ++i) f.ItemKind[i] = 0;  // rings in the loop would hide a gap
+    for (int i = 0; i < static_cast<int>(kItemRecords); ++i) f.ItemKind[i] = 0;  // rings in the loop would hide a gap
     const platform::Surface act = RenderAct(f, {});
     for (int i = 0; i < 780; ++i) upperLefts += f.BlockMap[i] == c.zone->loops.upperLeft;
     for (int r = 2; r < 10; ++r)

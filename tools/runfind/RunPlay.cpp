@@ -308,7 +308,7 @@ Tactic NextTactic(Tactic t) {
 
 bool DangerAhead(const ZoneForm& f, int dir) {
   const double x = f.PlayerX + kCentreX, y = f.PlayerY + kCentreY;
-  for (int i = 0; i <= 300; ++i) {
+  for (int i = 0; i < static_cast<int>(kItemRecords); ++i) {
     if (!levels::Hurts(f.ItemKind[i])) continue;
     const auto info = levels::KindInfo(f.ItemKind[i]);
     if (!info || std::abs(f.ItemY[i] - y) >= kSameLevel) continue;

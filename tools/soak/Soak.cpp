@@ -182,7 +182,7 @@ class Watch {
     Range("LostRingsActive", f.LostRingsActive, -1, 0);
     // the items: an entry holds the kind its act's file gave it, a sparkle, an opened box or nothing
     const auto& kinds = loadedKinds_[static_cast<size_t>(f.ActIndex)];
-    for (int i = 0; i <= 300; ++i) {
+    for (int i = 0; i < static_cast<int>(kItemRecords); ++i) {
       const uint8_t k = f.ItemKind[i];
       const uint8_t loaded = kinds[static_cast<size_t>(i)];
       const bool openedBox = k == 12 && loaded >= 3 && loaded <= 11;
